@@ -1,0 +1,81 @@
+#include "startup/ChannelCatalogue.h"
+
+#include <QStringList>
+
+namespace kestova {
+
+std::array<QString, MaxChannels + 1> ChannelFlags;
+
+namespace {
+
+// Two columns of buttons under the top of the list, 325 twips a row; a wide
+// row ("b") spans both columns just under the button before it.
+constexpr float ColumnLeft[2] = {60.0f, 1530.0f};
+constexpr float RowPitch = 325.0f;
+constexpr float ListGap = 60.0f;
+constexpr float WideRowExtra = 75.0f;
+constexpr float ViewportHeight = 6285.0f;
+
+} // namespace
+
+Catalogue buildCatalogue(const QString &recordText, std::uint32_t locale,
+                         const CatalogueFrame &frame, const TextConverter &toBig5)
+{
+    Catalogue result;
+    if (recordText.isEmpty())
+        return result;
+
+    const QStringList records = recordText.split(QStringLiteral("##"));
+    TwipsRect previous = frame.templateButton;
+    for (const QString &record : records) {
+        if (int(result.buttons.size()) == MaxChannels)
+            break;
+        const QStringList fields = record.split(QLatin1Char('|'));
+        // An empty record (from a doubled or trailing "##") or one without
+        // sources and flags makes no channel.
+        if (record.isEmpty() || fields.size() < 3)
+            continue;
+
+        const int i = int(result.buttons.size());
+        ChannelButtonSpec spec;
+        spec.index = i + 1;
+        const QString &name = fields.at(0);
+        spec.tag = fields.at(1);
+        spec.flags = fields.at(2);
+
+        if (spec.flags.contains(QLatin1Char('b'))) {
+            spec.geometry.Left = ListGap;
+            spec.geometry.Top = previous.Top + previous.Height + ListGap;
+            spec.geometry.Width = 2 * frame.templateButton.Width + WideRowExtra;
+        } else {
+            // The column position depends on the record's place alone, so a
+            // wide row does not push the channels after it down.
+            spec.geometry.Left = ColumnLeft[i % 2];
+            spec.geometry.Top = frame.morechannelTop + ListGap + float(i / 2) * RowPitch;
+            spec.geometry.Width = frame.templateButton.Width;
+        }
+        spec.geometry.Height = frame.templateButton.Height;
+
+        const QString number = QString::number(spec.index);
+        if (locale == 0x404) {
+            spec.caption = toBig5(name);
+            spec.toolTip = QStringLiteral("No.") + number + QLatin1Char(' ') + spec.caption;
+        } else if (locale == 0x804) {
+            spec.caption = name;
+            spec.toolTip = QStringLiteral("No.") + number + QLatin1Char(' ') + name;
+        } else {
+            spec.caption = number;
+            spec.toolTip = QStringLiteral("No.") + number;
+        }
+
+        previous = spec.geometry;
+        result.buttons.push_back(std::move(spec));
+    }
+
+    const TwipsRect &last = result.buttons.empty() ? frame.templateButton : result.buttons.back().geometry;
+    if (last.Top + last.Height > ViewportHeight)
+        result.morechannelHeight = last.Top + last.Height + ListGap;
+    return result;
+}
+
+} // namespace kestova
