@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-tools-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-tools-dev qt6-svg-dev libgl-dev
   libmpv-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   ffmpeg python3 rtsp-server-perl
