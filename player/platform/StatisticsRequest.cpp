@@ -1,0 +1,41 @@
+#include "platform/StatisticsRequest.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+namespace kestova {
+
+HttpStatisticsRequest::HttpStatisticsRequest(QObject *parent) : QObject(parent) {}
+
+HttpStatisticsRequest::~HttpStatisticsRequest()
+{
+    if (!m_manager)
+        return;
+    // Replies still running are aborted with their manager; nobody listens.
+    for (QNetworkReply *reply : m_manager->findChildren<QNetworkReply *>())
+        disconnect(reply, nullptr, this, nullptr);
+}
+
+void HttpStatisticsRequest::send(const QUrl &url)
+{
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return;
+    if (!m_manager)
+        m_manager = std::make_unique<QNetworkAccessManager>();
+
+    QNetworkRequest request(url);
+    request.setTransferTimeout(m_timeoutMs);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    QNetworkReply *reply = m_manager->get(request);
+    ++m_pending;
+    connect(reply, &QNetworkReply::readyRead, reply, &QNetworkReply::abort);
+    connect(reply, &QNetworkReply::finished, this, [this, reply] {
+        --m_pending;
+        reply->deleteLater();
+        Q_EMIT requestDone();
+    });
+}
+
+} // namespace kestova
