@@ -651,7 +651,8 @@ void DravoButton::mouseMoveEvent(QMouseEvent *event)
 
 void DravoButton::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // The press that made the double click already arrived as a plain press.
+    // The hook hands double clicks on as second presses; one that still
+    // arrives here is not a press of this control.
     event->accept();
 }
 

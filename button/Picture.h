@@ -34,7 +34,7 @@ public:
     QString toStorageString() const;
     static bool fromStorageString(const QString &text, Picture *out);
 
-    friend bool operator==(const Picture &a, const Picture &b);
+    friend QUORVEL_EXPORT bool operator==(const Picture &a, const Picture &b);
     friend bool operator!=(const Picture &a, const Picture &b) { return !(a == b); }
 
 private:

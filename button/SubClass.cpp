@@ -80,9 +80,9 @@ WindowMessage otherEvent(const QEvent *event)
     return {Msg::QtEventBase + quint32(event->type()), 0, 0};
 }
 
-// The message a Qt event stands for. A press that Qt will follow with a
-// double-click event is the double-click message; the follow-up event is
-// then only a Qt event.
+// The message a Qt event stands for. Qt delivers the second press of a
+// double click to a widget as a double-click event only, as the window
+// system does.
 WindowMessage messageOf(const QEvent *event, bool leaveRequested)
 {
     switch (event->type()) {
@@ -90,7 +90,8 @@ WindowMessage messageOf(const QEvent *event, bool leaveRequested)
         return {Msg::Timer, quintptr(static_cast<const QTimerEvent *>(event)->timerId()), 0};
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease: {
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
         const auto *me = static_cast<const QMouseEvent *>(event);
         const qintptr lParam = makePointParam(pixel(me->position().x()), pixel(me->position().y()));
         const quintptr wParam = keyStateOf(me->buttons(), me->modifiers());
@@ -99,10 +100,11 @@ WindowMessage messageOf(const QEvent *event, bool leaveRequested)
         const auto codes = codesOf(me->button());
         if (!codes)
             return otherEvent(event);
-        if (event->type() == QEvent::MouseButtonRelease)
-            return {codes->up, wParam, lParam};
-        const bool doubleClick = me->flags().testFlag(Qt::MouseEventCreatedDoubleClick);
-        return {doubleClick ? codes->dblClk : codes->down, wParam, lParam};
+        switch (event->type()) {
+        case QEvent::MouseButtonRelease: return {codes->up, wParam, lParam};
+        case QEvent::MouseButtonDblClick: return {codes->dblClk, wParam, lParam};
+        default: return {codes->down, wParam, lParam};
+        }
     }
     case QEvent::Leave:
         return leaveRequested ? WindowMessage{Msg::MouseLeave, 0, 0} : otherEvent(event);
