@@ -10,7 +10,7 @@ namespace kestova {
 
 PlayerEvents::PlayerEvents(WmpControl &tvPlayer, RealControl &tvPlayer2, PlaybackView &view,
                            PlaybackState &state, MessagePresenter &messages, LocaleRule localeRule,
-                           QObject *parent)
+                           QTimer &timer1, QTimer &timer5, QObject *parent)
     : QObject(parent)
     , m_tvPlayer(tvPlayer)
     , m_tvPlayer2(tvPlayer2)
@@ -18,12 +18,15 @@ PlayerEvents::PlayerEvents(WmpControl &tvPlayer, RealControl &tvPlayer2, Playbac
     , m_state(state)
     , m_messages(messages)
     , m_rule(std::move(localeRule))
+    , m_timer1(timer1)
+    , m_timer5(timer5)
 {
     m_timer1.setInterval(500);
+    m_timer1.setSingleShot(false);
     m_timer5.setInterval(1000);
+    m_timer5.setSingleShot(false);
     connect(&m_timer1, &QTimer::timeout, this, &PlayerEvents::onTimer1);
     connect(&m_timer5, &QTimer::timeout, this, &PlayerEvents::onTimer5);
-    m_timer5.start();
 
     connect(&tvPlayer, &WmpControl::Buffering, this, &PlayerEvents::onWmpBuffering);
     connect(&tvPlayer, &WmpControl::Error, this, &PlayerEvents::onWmpError);

@@ -17,14 +17,16 @@ class WmpControl;
 // Turns the two players' events into status texts and runs the two timers
 // of the main window that belong to playback: Timer1 (500 ms, the "m"
 // player's rate and buffering line, enabled by its Buffering event) and
-// Timer5 (1000 ms, always on, the clock and the progress bar of both).
+// Timer5 (1000 ms, the clock and the progress bar of both). The timers are
+// the window's (its exits stop them); this class sets their intervals and
+// handles their ticks, and switches only Timer1 on and off.
 class PlayerEvents : public QObject
 {
     Q_OBJECT
 public:
     PlayerEvents(WmpControl &tvPlayer, RealControl &tvPlayer2, PlaybackView &view,
                  PlaybackState &state, MessagePresenter &messages, LocaleRule localeRule,
-                 QObject *parent = nullptr);
+                 QTimer &timer1, QTimer &timer5, QObject *parent = nullptr);
 
     QTimer &Timer1() { return m_timer1; }
     QTimer &Timer5() { return m_timer5; }
@@ -60,8 +62,8 @@ private:
     PlaybackState &m_state;
     MessagePresenter &m_messages;
     LocaleRule m_rule;
-    QTimer m_timer1;
-    QTimer m_timer5;
+    QTimer &m_timer1;
+    QTimer &m_timer5;
     QQueue<QString> m_pendingMessages;
     bool m_showingMessage = false;
 };

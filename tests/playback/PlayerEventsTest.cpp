@@ -49,6 +49,32 @@ TEST_F(PlayerEventsFixture, TimersStartAsTheWindowDesignsThem)
     EXPECT_TRUE(events().Timer5().isActive());
 }
 
+TEST_F(PlayerEventsFixture, TheWindowsOwnTimersAreDriven)
+{
+    // The window's timers: playback sets their intervals and handles their
+    // ticks, but the window decides when Timer5 runs (its exits stop it).
+    QTimer timer1, timer5;
+    timer1.setSingleShot(true);
+    Playback p(wmp, real, view, messages, statistics, LocaleRule{LocaleChinesePrc, markBig5},
+               PlaybackTimers{&timer1, &timer5});
+    EXPECT_EQ(&p.events().Timer1(), &timer1);
+    EXPECT_EQ(&p.events().Timer5(), &timer5);
+    EXPECT_EQ(timer1.interval(), 500);
+    EXPECT_FALSE(timer1.isSingleShot());
+    EXPECT_EQ(timer5.interval(), 1000);
+    EXPECT_FALSE(timer5.isActive());
+
+    real.state = RealControl::Playing;
+    real.position = 61000;
+    timer5.setInterval(10);
+    timer5.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.playTime == "01:01"; }, 3000));
+    timer5.stop();
+
+    Q_EMIT wmp.Buffering(true);
+    EXPECT_TRUE(timer1.isActive());
+}
+
 TEST_F(PlayerEventsFixture, BufferingEventEnablesTheRateTimer)
 {
     make();
