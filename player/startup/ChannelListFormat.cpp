@@ -122,12 +122,12 @@ QString EncodeFieldText(const QString &text) { return viaGbk(text, EncodeField);
 
 QString decodePlainListFile(QByteArrayView fileBytes)
 {
-    QByteArrayView utf8 = fileBytes;
-    if (utf8.startsWith("\xEF\xBB\xBF"))
-        utf8 = utf8.sliced(3);
+    // A byte-order mark settles it; damaged sequences then become U+FFFD.
+    if (fileBytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(fileBytes.sliced(3));
     // Stateless: a sequence cut off at the end counts as an error.
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = decoder(utf8);
+    QString text = decoder(fileBytes);
     if (!decoder.hasError())
         return text;
     return fromGbk(fileBytes);

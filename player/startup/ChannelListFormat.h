@@ -59,8 +59,8 @@ QString EncodeFieldText(const QString &text);
 
 // ---- plain list (av.txt) ----
 
-// Decodes the file: UTF-8 (with or without a byte-order mark) when the bytes
-// are valid UTF-8, GBK otherwise.
+// Decodes the file: UTF-8 when it starts with a UTF-8 byte-order mark or its
+// bytes are valid UTF-8, GBK otherwise.
 QString decodePlainListFile(QByteArrayView fileBytes);
 
 // Splits into lines (a line ends at CR or CR LF; a lone LF stays in the line)

@@ -282,6 +282,7 @@ TEST(PlainList, ChoosesUtf8OnlyForValidUtf8)
         {"\xD6\xD0\xCE\xC4", "中文"},              // GBK
         {"abc\xE4\xB8", "abc涓"}, // a UTF-8 sequence cut off at the end: GBK
         {u8("中").toUtf8() + "\xD6\xD0", "涓\xEF\xBF\xBD中"},     // mixed: read as GBK
+        {"\xEF\xBB\xBF" + u8("中").toUtf8() + "\xD6", "中\xEF\xBF\xBD"}, // the mark wins
     };
     for (const Case &c : cases)
         EXPECT_EQ(decodePlainListFile(c.file), u8(c.text)) << c.file.toHex().constData();
