@@ -5,8 +5,10 @@
 #include <QBitmap>
 #include <QImage>
 #include <QPainter>
+#include <QScopeGuard>
 
-#include <cfenv>
+#include <algorithm>
+#include <cstring>
 #include <cmath>
 
 namespace quorvel::PaintEffects {
@@ -113,11 +115,13 @@ Qt::Alignment alignmentOf(int flags)
 
 double roundHalfEven(double value)
 {
-    const int previous = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double rounded = std::nearbyint(value);
-    std::fesetround(previous);
-    return rounded;
+    const double down = std::floor(value);
+    const double fraction = value - down;
+    if (fraction < 0.5)
+        return down;
+    if (fraction > 0.5)
+        return down + 1;
+    return std::fmod(down, 2.0) == 0 ? down : down + 1;
 }
 
 bool stripesAreColumns(int style)
@@ -190,15 +194,29 @@ bool FillFace(DrawingSurface &surface, const PixelRect &rect, int style, OleColo
     }
     const int w = rect.width();
     const int h = rect.height();
-    if (stripesAreColumns(style)) {
-        for (int i = 0; i < w; ++i)
-            fillRect(p, rect.Left + i, rect.Top, rect.Left + i + 1, rect.Top + h,
-                     *stripeColor(style, i, w, *c1, *c2));
-    } else if (style == hsColumn || style == 3) {
-        for (int i = 0; i < h; ++i)
-            fillRect(p, rect.Left, rect.Top + i, rect.Left + w, rect.Top + i + 1,
-                     *stripeColor(style, i, h, *c1, *c2));
+    const bool columns = stripesAreColumns(style);
+    if (w <= 0 || h <= 0 || (!columns && style != hsColumn && style != 3))
+        return true;
+    // One colour per one-pixel stripe, composed in an image and drawn at
+    // once: the same pixels as filling every stripe on its own, without a
+    // paint call per stripe.
+    QImage stripes(w, h, QImage::Format_RGB32);
+    if (columns) {
+        auto *first = reinterpret_cast<QRgb *>(stripes.scanLine(0));
+        for (int i = 0; i < w; ++i) {
+            const OleColor c = *stripeColor(style, i, w, *c1, *c2);
+            first[i] = qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+        }
+        for (int y = 1; y < h; ++y)
+            std::memcpy(stripes.scanLine(y), first, std::size_t(w) * sizeof(QRgb));
+    } else {
+        for (int i = 0; i < h; ++i) {
+            const OleColor c = *stripeColor(style, i, h, *c1, *c2);
+            auto *line = reinterpret_cast<QRgb *>(stripes.scanLine(i));
+            std::fill(line, line + w, qRgb(RedOf(c), GreenOf(c), BlueOf(c)));
+        }
     }
+    p.drawImage(rect.Left, rect.Top, stripes);
     return true;
 }
 
