@@ -19,6 +19,7 @@
 #include <QShortcutEvent>
 
 #include <cmath>
+#include <limits>
 
 using namespace quorvel;
 
