@@ -7,6 +7,7 @@
 // open-media dialog, both exits). Channel switching, player events, the
 // pointer widgets and the update connect to its controls and signals.
 
+#include "mainwindow/ActivationTexts.h"
 #include "mainwindow/PanelLayout.h"
 #include "startup/ChannelCatalogue.h"
 
@@ -29,7 +30,7 @@ class PictureBox;
 class RealControl;
 class SettingsStore;
 class SkinImage;
-class VideoFullScreen;
+class ScreenLayer;
 class WmpControl;
 
 class TVscreen : public QWidget
@@ -101,7 +102,7 @@ public:
     // --- Controls ----------------------------------------------------------------
     WmpControl &TVPlayer() const { return m_tvPlayer; }
     RealControl &TVPlayer2() const { return m_tvPlayer2; }
-    SkinImage *Maskit() const { return m_Maskit; }
+    ScreenLayer *Maskit() const { return m_Maskit; }
     PictureBox *Maskit2() const { return m_Maskit2; }
     PictureBox *Picture1() const { return m_Picture1; }
     PictureBox *Picture3() const { return m_Picture3; }
@@ -165,9 +166,6 @@ public:
     // Ends the program (by default the application's event loops exit).
     void setProgramEnd(std::function<void()> end);
 
-    // Whether the video is shown full screen at the moment.
-    bool isVideoFullScreen() const;
-
 Q_SIGNALS:
     void channelClicked(int k);
     void subchannelClicked(int i);
@@ -196,12 +194,16 @@ private:
     void buildUpdatePanel();
     void wireControls();
     void applyDesignedTexts();
+    QWidget *namedControl(const QString &name) const;
+    void setControlText(const QString &control, TextProperty property, const QString &text);
 
     void activate();
     void resizeRule();
-    void toggleTopMost();
+    void swithTopWindowClicked();
     void fitClicked();
     void fullScreenClicked();
+    void refreshIdleScreen();
+    void restack();
     void openImagePressed();
     void placeOpenDialog();
     void exitByCloseButton();
@@ -229,7 +231,7 @@ private:
     std::optional<QSize> m_requestedSize;
     bool m_exiting = false;
 
-    SkinImage *m_Maskit = nullptr;
+    ScreenLayer *m_Maskit = nullptr;
     PictureBox *m_Maskit2 = nullptr;
     PictureBox *m_Picture1 = nullptr;
     PictureBox *m_Picture3 = nullptr;
@@ -276,7 +278,6 @@ private:
     QPointer<QWidget> m_openFile;
     std::unique_ptr<QWidget> m_placeholderDialog;
     std::vector<QPointer<QWidget>> m_windowsToUnload;
-    std::unique_ptr<VideoFullScreen> m_fullScreen;
 };
 
 } // namespace kestova
