@@ -607,10 +607,9 @@ QWidget *TVscreen::OpenFile() const
     if (m_openFile)
         return m_openFile;
     if (!m_placeholderDialog) {
-        auto &placeholder = const_cast<std::unique_ptr<QWidget> &>(m_placeholderDialog);
-        placeholder = std::make_unique<QWidget>(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
-        placeholder->setObjectName(QStringLiteral("OpenFile"));
-        placeholder->resize(300, 120);
+        m_placeholderDialog = std::make_unique<QWidget>(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
+        m_placeholderDialog->setObjectName(QStringLiteral("OpenFile"));
+        m_placeholderDialog->resize(300, 120);
     }
     return m_placeholderDialog.get();
 }

@@ -276,7 +276,7 @@ private:
     QTimer *m_Timer6 = nullptr;
 
     QPointer<QWidget> m_openFile;
-    std::unique_ptr<QWidget> m_placeholderDialog;
+    mutable std::unique_ptr<QWidget> m_placeholderDialog; // made on first use
     std::vector<QPointer<QWidget>> m_windowsToUnload;
 };
 
