@@ -3,6 +3,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 
 namespace kestova {
 
@@ -30,7 +31,19 @@ void HttpStatisticsRequest::send(const QUrl &url)
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     QNetworkReply *reply = m_manager->get(request);
     ++m_pending;
-    connect(reply, &QNetworkReply::readyRead, reply, &QNetworkReply::abort);
+    // The first bytes of the answer mean the server has the hit: leave. An
+    // error answer has already ended the reply's error state, so its body is
+    // only drained; the hard deadline covers a server that streams forever.
+    connect(reply, &QNetworkReply::readyRead, reply, [reply] {
+        if (reply->error() == QNetworkReply::NoError)
+            reply->abort();
+        else
+            reply->readAll();
+    });
+    QTimer::singleShot(4 * m_timeoutMs, reply, [reply] {
+        if (reply->isRunning())
+            reply->abort();
+    });
     connect(reply, &QNetworkReply::finished, this, [this, reply] {
         --m_pending;
         reply->deleteLater();

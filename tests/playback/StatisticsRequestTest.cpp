@@ -21,7 +21,7 @@ namespace {
 class LocalHttpServer
 {
 public:
-    enum class Answer { Ok, EndlessBody, Never };
+    enum class Answer { Ok, NotFound, EndlessBody, Never };
 
     explicit LocalHttpServer(Answer answer) : m_answer(answer)
     {
@@ -63,6 +63,11 @@ private:
                           "Connection: close\r\n\r\nok");
             socket->disconnectFromHost();
             break;
+        case Answer::NotFound:
+            socket->write("HTTP/1.1 404 Not Found\r\nContent-Type: text/html\r\nContent-Length: 9\r\n"
+                          "Connection: close\r\n\r\nnot found");
+            socket->disconnectFromHost();
+            break;
         case Answer::EndlessBody: {
             socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n\r\n");
             auto *pump = new QTimer(socket);
@@ -96,6 +101,19 @@ TEST(StatisticsRequest, OneGetWithThePathAndTheId)
     EXPECT_EQ(request.pendingRequests(), 1);
     ASSERT_TRUE(done.wait(5000));
     EXPECT_EQ(server.requestLines, QStringList{"GET /admin/count_down.asp?id=kestova62 HTTP/1.1"});
+    EXPECT_EQ(request.pendingRequests(), 0);
+}
+
+TEST(StatisticsRequest, AnErrorAnswerIsIgnored)
+{
+    LocalHttpServer server(LocalHttpServer::Answer::NotFound);
+    ASSERT_TRUE(server.listening());
+    HttpStatisticsRequest request;
+    QSignalSpy done(&request, &HttpStatisticsRequest::requestDone);
+    request.send(server.url("/admin/count_down.asp?id=kestova62"));
+    ASSERT_TRUE(done.wait(5000));
+    EXPECT_EQ(done.count(), 1);
+    EXPECT_EQ(server.requestLines.size(), 1);
     EXPECT_EQ(request.pendingRequests(), 0);
 }
 
