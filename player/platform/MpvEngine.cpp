@@ -192,7 +192,7 @@ void MpvEngine::applyOptions()
 void MpvEngine::observeProperties()
 {
     const char *const names[] = {mpvname::Pause, mpvname::CoreIdle, mpvname::PausedForCache,
-                                 mpvname::CacheBufferingState};
+                                 mpvname::CacheBufferingState, mpvname::VoConfigured};
     for (const char *name : names)
         mpv_observe_property(m_handle, 0, name, MPV_FORMAT_NODE);
 }
@@ -349,11 +349,12 @@ bool MpvEngine::createRenderContext(void *(*getProcAddress)(void *, const char *
     if (!rendersVideo() || !ensureStarted())
         return false;
     mpv_opengl_init_params glInit{getProcAddress, ctx};
-    int advanced = 1;
+    // No advanced control: with it the core may wait for the render thread,
+    // which is the UI thread here, while the UI thread waits in a property
+    // read for the core.
     mpv_render_param params[] = {
         {MPV_RENDER_PARAM_API_TYPE, const_cast<char *>(MPV_RENDER_API_TYPE_OPENGL)},
         {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &glInit},
-        {MPV_RENDER_PARAM_ADVANCED_CONTROL, &advanced},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
     if (mpv_render_context_create(&m_render, m_handle, params) < 0) {
@@ -362,6 +363,7 @@ bool MpvEngine::createRenderContext(void *(*getProcAddress)(void *, const char *
         return false;
     }
     mpv_render_context_set_update_callback(m_render, &MpvEngine::onRenderUpdate, this);
+    emit renderContextChanged(true);
     return true;
 }
 
@@ -397,6 +399,7 @@ void MpvEngine::freeRenderContext()
     mpv_render_context_set_update_callback(m_render, nullptr, nullptr);
     mpv_render_context_free(m_render);
     m_render = nullptr;
+    emit renderContextChanged(false);
 }
 
 } // namespace kestova

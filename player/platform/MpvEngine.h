@@ -91,6 +91,9 @@ Q_SIGNALS:
     void propertyChanged(const QString &name, const QVariant &value);
     void logMessage(const QString &prefix, const QString &level, const QString &text);
     void frameReady();
+    // The render context came or went (a video widget's GL context is
+    // created and destroyed with its top-level window).
+    void renderContextChanged(bool available);
 
 private:
     void drainEvents();

@@ -3,7 +3,7 @@
 #include <QBoxLayout>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QVBoxLayout>
+#include <QLayout>
 #include <QWidget>
 
 namespace kestova {
@@ -17,58 +17,68 @@ MpvFullScreen::~MpvFullScreen()
 
 void MpvFullScreen::enter(QWidget *video)
 {
-    if (!video || m_window)
+    if (!video || m_video)
         return;
+    QWidget *window = video->window();
+    if (window == video)
+        return; // a video without a window to hold it has nowhere to go
     m_video = video;
+    m_window = window;
     m_parent = video->parentWidget();
     m_geometry = video->geometry();
-    m_wasVisible = video->isVisible();
-    m_layoutIndex = m_parent && m_parent->layout() ? m_parent->layout()->indexOf(video) : -1;
+    m_wasVisible = video->isVisibleTo(m_parent);
+    m_windowState = window->windowState();
+    m_layoutIndex = m_parent->layout() ? m_parent->layout()->indexOf(video) : -1;
 
-    m_window = std::make_unique<QWidget>();
-    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
-    m_window->setStyleSheet(QStringLiteral("background: black;"));
-    auto *layout = new QVBoxLayout(m_window.get());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(video);
+    // Same window, so the video keeps its GL context.
+    if (m_parent != window)
+        video->setParent(window);
+    window->showFullScreen();
+    video->setGeometry(window->rect());
+    video->raise();
     video->show();
-    m_window->installEventFilter(this);
+    window->installEventFilter(this);
     video->installEventFilter(this);
-    m_window->showFullScreen();
+    video->setFocus(Qt::OtherFocusReason);
 }
 
 void MpvFullScreen::leave()
 {
-    if (!m_window)
+    if (!m_video)
         return;
-    if (m_video) {
-        m_video->removeEventFilter(this);
-        m_video->setParent(m_parent);
-        if (m_parent && m_layoutIndex >= 0) {
+    QWidget *video = m_video;
+    video->removeEventFilter(this);
+    if (m_window)
+        m_window->removeEventFilter(this);
+    if (m_parent && video->parentWidget() != m_parent) {
+        video->setParent(m_parent);
+        if (m_layoutIndex >= 0) {
             if (auto *box = qobject_cast<QBoxLayout *>(m_parent->layout()))
-                box->insertWidget(m_layoutIndex, m_video);
-            else
-                m_parent->layout()->addWidget(m_video);
-        } else {
-            m_video->setGeometry(m_geometry);
+                box->insertWidget(m_layoutIndex, video);
+            else if (m_parent->layout())
+                m_parent->layout()->addWidget(video);
         }
-        m_video->setVisible(m_wasVisible);
     }
-    m_window->removeEventFilter(this);
-    m_window.reset();
+    video->setGeometry(m_geometry);
+    video->setVisible(m_wasVisible);
+    if (m_window)
+        m_window->setWindowState(m_windowState);
     m_video.clear();
+    m_window.clear();
     m_parent.clear();
 }
 
 bool MpvFullScreen::eventFilter(QObject *watched, QEvent *event)
 {
-    Q_UNUSED(watched);
+    if (watched == m_window && event->type() == QEvent::Resize && m_video) {
+        m_video->setGeometry(m_window->rect()); // the full-screen size arrives late
+        return false;
+    }
     const bool escape = event->type() == QEvent::KeyPress
                         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape;
-    if (escape || event->type() == QEvent::MouseButtonDblClick || event->type() == QEvent::Close) {
-        // Leave from the event loop: the window receiving this event goes away.
-        QMetaObject::invokeMethod(this, &MpvFullScreen::leave, Qt::QueuedConnection);
-        return event->type() != QEvent::Close;
+    if (escape || event->type() == QEvent::MouseButtonDblClick) {
+        leave();
+        return true;
     }
     return false;
 }

@@ -4,15 +4,14 @@
 #include <QPointer>
 #include <QRect>
 
-#include <memory>
-
 class QWidget;
 
 namespace kestova {
 
-// Full screen for a player's video: the video widget moves into a black
-// top-level window shown full screen and comes back to its place in the main
-// window on Escape, a double click, or leave().
+// Full screen for a player's video: the window holding the video goes full
+// screen and the video covers it, until Escape, a double click or leave().
+// The video widget stays in its own window: moving an OpenGL widget to
+// another window would cost it its GL context and the engine its video.
 class MpvFullScreen final : public QObject
 {
     Q_OBJECT
@@ -22,16 +21,17 @@ public:
 
     void enter(QWidget *video);
     void leave();
-    bool isActive() const { return m_window != nullptr; }
+    bool isActive() const { return !m_video.isNull(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    std::unique_ptr<QWidget> m_window;
     QPointer<QWidget> m_video;
+    QPointer<QWidget> m_window;
     QPointer<QWidget> m_parent;
     QRect m_geometry;
+    Qt::WindowStates m_windowState;
     int m_layoutIndex = -1;
     bool m_wasVisible = false;
 };

@@ -17,6 +17,9 @@ namespace {
 constexpr int kMaxLogLines = 200;
 // Lines may trail the END_FILE event they explain (an HTTP 500 does).
 constexpr int kFailureDelayMs = 150;
+// How long a load waits for the video widget's render context before it
+// plays without video (a widget that is never shown).
+constexpr int kRenderWaitMs = 1000;
 
 // Options for network sources: trust the streams a container declares
 // instead of reading seconds of a live stream to describe them.
@@ -36,6 +39,11 @@ MpvPlayback::MpvPlayback(MpvEngineConfig config, QObject *parent)
     m_failureDelay.setSingleShot(true);
     m_failureDelay.setInterval(kFailureDelayMs);
     connect(&m_failureDelay, &QTimer::timeout, this, &MpvPlayback::reportFailure);
+    m_renderWait.setSingleShot(true);
+    m_renderWait.setInterval(kRenderWaitMs);
+    connect(&m_renderWait, &QTimer::timeout, this, [this] { flushDeferredLoads(false); });
+    connect(&m_engine, &MpvEngine::renderContextChanged, this,
+            &MpvPlayback::onRenderContextChanged);
     connect(&m_engine, &MpvEngine::startFile, this, &MpvPlayback::onStartFile);
     connect(&m_engine, &MpvEngine::fileLoaded, this, &MpvPlayback::onFileLoaded);
     connect(&m_engine, &MpvEngine::playbackRestart, this, &MpvPlayback::onPlaybackRestart);
@@ -69,7 +77,8 @@ bool MpvPlayback::open(const QString &source)
     // Writing a source starts playback, also after a pause.
     m_engine.setProperty(mpvname::Pause, false);
     m_paused = false;
-    if (m_engine.command(loadArguments(decision, "replace")) < 0) {
+    m_deferredLoads.clear();
+    if (!load(loadArguments(decision, "replace"))) {
         refuse(QStringLiteral("the player could not take the source"));
         return false;
     }
@@ -87,7 +96,65 @@ bool MpvPlayback::append(const QString &source)
     const MediaSourceDecision decision = m_policy.check(source);
     if (!decision.allowed)
         return false;
-    return m_engine.command(loadArguments(decision, "append")) >= 0;
+    return load(loadArguments(decision, "append"));
+}
+
+bool MpvPlayback::load(QStringList args)
+{
+    if (!m_engine.ensureStarted())
+        return false;
+    if (m_engine.rendersVideo() && !m_engine.hasRenderContext()) {
+        m_deferredLoads.push_back(std::move(args));
+        if (!m_renderWait.isActive())
+            m_renderWait.start();
+        return true;
+    }
+    return m_engine.command(args) >= 0;
+}
+
+void MpvPlayback::flushDeferredLoads(bool withVideo)
+{
+    m_renderWait.stop();
+    for (QStringList &args : std::exchange(m_deferredLoads, {})) {
+        if (!withVideo) {
+            // Per-file options share one argument, comma-separated.
+            if (args.size() > 3)
+                args[3] += QStringLiteral(",vid=no");
+            else
+                args << QStringLiteral("vid=no");
+        }
+        m_engine.command(args);
+    }
+}
+
+void MpvPlayback::onRenderContextChanged(bool available)
+{
+    if (!available)
+        return;
+    if (!m_deferredLoads.empty())
+        flushDeferredLoads(true);
+    else
+        restoreVideo();
+}
+
+void MpvPlayback::restoreVideo()
+{
+    // The engine drops a file's video when the render context it used goes
+    // away (the video widget moved to another window). Whichever comes
+    // first, the drop or the new context, the video is selected again once
+    // both have happened.
+    if (!m_loaded || m_voConfigured || !m_engine.hasRenderContext())
+        return;
+    const QVariantList tracks = m_engine.property(mpvname::TrackList).toList();
+    for (const QVariant &track : tracks) {
+        const QVariantMap t = track.toMap();
+        if (t.value(QStringLiteral("type")).toString() == QLatin1String("video")
+            && !t.value(QStringLiteral("albumart")).toBool()) {
+            m_engine.setProperty(mpvname::Vid, false);
+            m_engine.setProperty(mpvname::Vid, t.value(QStringLiteral("id")).toLongLong());
+            return;
+        }
+    }
 }
 
 void MpvPlayback::clearQueue()
@@ -99,6 +166,8 @@ void MpvPlayback::clearQueue()
 void MpvPlayback::stop()
 {
     cancelFailure();
+    m_deferredLoads.clear();
+    m_renderWait.stop();
     m_endedNaturally = false;
     if (m_engine.isStarted())
         m_engine.command({QString::fromLatin1(mpvname::Stop)});
@@ -190,7 +259,7 @@ void MpvPlayback::onStartFile()
     m_endedNaturally = false;
     m_log.clear();
     m_sinceStart.start();
-    m_network = looksLikeNetworkPath(m_engine.property("path").toString());
+    m_network = looksLikeNetworkPath(m_engine.property(mpvname::Path).toString());
     updateActivity();
     emit mediaStarted();
 }
@@ -287,6 +356,11 @@ void MpvPlayback::onPropertyChanged(const QString &name, const QVariant &value)
         m_pausedForCache = value.toBool();
     } else if (name == QLatin1String(mpvname::CoreIdle)) {
         m_coreIdle = value.toBool();
+    } else if (name == QLatin1String(mpvname::VoConfigured)) {
+        m_voConfigured = value.toBool();
+        if (!m_voConfigured)
+            restoreVideo();
+        return;
     } else if (name == QLatin1String(mpvname::CacheBufferingState)) {
         m_cacheState = value.isValid() ? value.toInt() : 0;
         if (m_activity == Activity::Buffering)

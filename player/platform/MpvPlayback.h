@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <optional>
+#include <vector>
 
 namespace kestova {
 
@@ -30,6 +31,9 @@ namespace kestova {
 //                                  the log lines that trail the event count
 //   stop() / open() / IDLE      -> Idle; an end the program asked for raises
 //                                  neither mediaEnded() nor failed()
+// Where video goes through a GL widget, a load waits (at most a second) for
+// the widget's render context, and a new render context (the widget moved to
+// another window) brings the video of the current file back.
 class MpvPlayback : public QObject
 {
     Q_OBJECT
@@ -85,6 +89,10 @@ private:
     void refuse(const QString &reason);
     void updateActivity();
     QStringList loadArguments(const MediaSourceDecision &decision, const char *mode) const;
+    bool load(QStringList args);
+    void flushDeferredLoads(bool withVideo);
+    void onRenderContextChanged(bool available);
+    void restoreVideo();
 
     MpvEngine m_engine;
     MediaSourcePolicy m_policy;
@@ -97,6 +105,7 @@ private:
     bool m_paused = false;
     bool m_pausedForCache = false;
     bool m_coreIdle = true;
+    bool m_voConfigured = false;
     int m_cacheState = 0;
     bool m_network = false;
     bool m_live = false;
@@ -106,6 +115,11 @@ private:
 
     std::optional<PlaybackFailure> m_failure;
     QTimer m_failureDelay;
+
+    // Where video is rendered, loads wait for the video widget's render
+    // context: a video chain started without one is dropped for the file.
+    std::vector<QStringList> m_deferredLoads;
+    QTimer m_renderWait;
 };
 
 } // namespace kestova

@@ -25,6 +25,8 @@ inline constexpr char KeepAspect[] = "keepaspect";
 inline constexpr char CachePauseWait[] = "cache-pause-wait";
 inline constexpr char Vid[] = "vid";
 inline constexpr char VoConfigured[] = "vo-configured";
+inline constexpr char TrackList[] = "track-list";
+inline constexpr char Path[] = "path";
 
 // Options set before initialisation.
 inline constexpr char Vo[] = "vo";
