@@ -48,8 +48,11 @@ MediaFixture::~MediaFixture()
 
 bool MediaFixture::makeMedia()
 {
-    const QStringList h264{"-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p",
-                           "-c:a", "aac"};
+    // A keyframe every second, as broadcast streams have: a player that
+    // joins or re-selects the video mid-way shows a picture soon. The index
+    // goes first: the server has no Range support, so nothing seeks to it.
+    const QStringList h264{"-c:v", "libx264", "-preset", "ultrafast", "-g", "25",
+                           "-pix_fmt", "yuv420p", "-c:a", "aac", "-movflags", "+faststart"};
     const Clip clips[] = {
         {"clip.mp4", 5, h264},
         {"short.mp4", 1, h264},

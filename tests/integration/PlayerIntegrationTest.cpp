@@ -236,9 +236,14 @@ TEST_F(PlayerIntegration, RealPlaysRmClipToItsEnd)
 
     player.SetSource(fixture->url("clip.rm"));
     EXPECT_EQ(player.GetPlayState(), RealControl::Contacting);
-    ASSERT_TRUE(waitFor([&] { return player.GetPlayState() == RealControl::Playing; }));
+    // The events follow the state from the event loop.
+    ASSERT_TRUE(waitFor([&] {
+        return !states.isEmpty() && states.last().at(1).toInt() == RealControl::Playing;
+    }));
     EXPECT_NEAR(player.GetLength(), 2000, 200);
     ASSERT_GE(states.count(), 2);
+    for (qsizetype i = 1; i < states.count(); ++i)
+        EXPECT_EQ(states.at(i).at(0), states.at(i - 1).at(1)) << "events form a chain";
     EXPECT_EQ(states.first().at(0).toInt(), RealControl::Stopped);
     EXPECT_EQ(states.first().at(1).toInt(), RealControl::Contacting);
 
