@@ -92,13 +92,15 @@ void MpvWmpControl::play()
         m_playback.setPaused(false);
         return;
     }
-    if (m_playlist.isEmpty() || m_playlist.first().trimmed().isEmpty())
+    // After a stop or the end of the list, the list plays again from its
+    // start; a cleared list still has the source written to URL.
+    const QStringList items = m_playlist.isEmpty() ? QStringList{m_url} : m_playlist;
+    if (items.first().trimmed().isEmpty())
         return;
-    // After a stop or the end of the list, the list plays again from its start.
     m_error = 0;
-    m_playback.open(m_playlist.first());
-    for (qsizetype i = 1; i < m_playlist.size(); ++i)
-        m_playback.append(m_playlist.at(i));
+    m_playback.open(items.first());
+    for (qsizetype i = 1; i < items.size(); ++i)
+        m_playback.append(items.at(i));
 }
 
 void MpvWmpControl::stop()
