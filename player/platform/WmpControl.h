@@ -18,7 +18,7 @@ public:
     // Values of playState.
     enum PlayState {
         Undefined = 0, Stopped = 1, Paused = 2, Playing = 3, ScanForward = 4,
-        ScanReverse = 5, Buffering = 6, Waiting = 7, MediaEnded = 8,
+        ScanReverse = 5, BufferingState = 6, Waiting = 7, MediaEnded = 8,
         Transitioning = 9, Ready = 10, Reconnecting = 11,
     };
 
