@@ -40,6 +40,13 @@ QString chooseProgramDirectory(const QString &exeDir, const QString &userDataDir
             if (QFileInfo::exists(from))
                 QFile::copy(from, listFilePath(userDataDir, QLatin1String(name)));
         }
+        // The bundled lists name their demo clip relative to the lists.
+        const QDir media(listFilePath(installedListsDir, QStringLiteral("media")));
+        const QString mediaCopy = listFilePath(userDataDir, QStringLiteral("media"));
+        for (const QString &clip : media.entryList(QDir::Files)) {
+            QDir().mkpath(mediaCopy);
+            QFile::copy(media.filePath(clip), QDir(mediaCopy).filePath(clip));
+        }
     }
     return userDataDir;
 }

@@ -40,10 +40,14 @@ TEST(ProgramDirectory, InstalledCopyIsSeededIntoTheUserFolderOnce)
     QDir().mkpath(shared);
     writeFile(shared + "/av.txt", "plain");
     writeFile(shared + "/tv.zqv", "scrambled");
+    QDir().mkpath(shared + "/media");
+    writeFile(shared + "/media/demo.mp4", "clip");
 
     EXPECT_EQ(chooseProgramDirectory(exe, user, shared), user);
     EXPECT_EQ(readFile(user + "/av.txt"), "plain");
     EXPECT_EQ(readFile(user + "/tv.zqv"), "scrambled");
+    // The lists name the demo clip relative to themselves.
+    EXPECT_EQ(readFile(user + "/media/demo.mp4"), "clip");
 
     // An updated list in the user folder is never overwritten by the seed.
     writeFile(user + "/tv.zqv", "updated");

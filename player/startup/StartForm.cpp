@@ -1,0 +1,154 @@
+#include "startup/StartForm.h"
+
+#include "mainwindow/TVscreen.h"
+#include "platform/RealControl.h"
+#include "platform/SettingsStore.h"
+#include "platform/SystemLocale.h"
+#include "platform/WmpControl.h"
+#include "startup/ChannelListReading.h"
+#include "startup/GB2BIG5.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
+namespace kestova {
+namespace {
+
+constexpr int SplashDelayMs = 500;
+const QString ProgramVersionText = QStringLiteral("6.2");
+
+// RealPlayer-style start-up options, called once in this order.
+constexpr struct {
+    int dispatchId;
+    bool value;
+} RealStartupOptions[] = {{326, true}, {225, false}, {235, false}};
+
+} // namespace
+
+StartForm::StartForm(StartupHost &host, SettingsStore &settings, WmpControl &TVPlayer,
+                     RealControl &TVPlayer2, QString programDirectory, QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , m_host(host)
+    , m_settings(settings)
+    , m_tvPlayer(TVPlayer)
+    , m_tvPlayer2(TVPlayer2)
+    , m_programDirectory(std::move(programDirectory))
+{
+    setObjectName(QStringLiteral("StartForm"));
+    setFixedSize(480, 300);
+    setWindowTitle(QStringLiteral("Kestova"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(32, 150, 32, 20);
+    layout->setSpacing(2);
+    m_label3 = new QLabel(QStringLiteral("Kestova"), this);
+    m_label4 = new QLabel(QString::fromUtf8("网络电视播放器  版本 6.2"), this);
+    m_label5 = new QLabel(QStringLiteral("Copyright (C) 2026 Orvane"), this);
+    m_label6 = new QLabel(QString::fromUtf8("版权所有，保留一切权利。"), this);
+    QFont title = m_label3->font();
+    title.setPointSize(26);
+    title.setBold(true);
+    m_label3->setFont(title);
+    for (QLabel *label : {m_label3, m_label4, m_label5, m_label6}) {
+        label->setStyleSheet(QStringLiteral("color: #e8eef6; background: transparent;"));
+        layout->addWidget(label);
+    }
+    layout->addStretch();
+
+    m_timer1.setInterval(SplashDelayMs);
+    connect(&m_timer1, &QTimer::timeout, this, &StartForm::runStartupSequence);
+}
+
+StartForm::~StartForm() = default;
+
+void StartForm::load()
+{
+    loadGbToBig5Table();
+    SystemLocale = readSystemLocale();
+    m_timer1.start();
+}
+
+void StartForm::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        activate();
+    QWidget::changeEvent(event);
+}
+
+void StartForm::activate()
+{
+    if (SystemLocale != LocaleChineseTaiwan)
+        return;
+    // From the designed texts each time, so running this again changes nothing.
+    m_label3->setText(GbToBig5(QStringLiteral("Kestova")));
+    m_label4->setText(GbToBig5(QString::fromUtf8("网络电视播放器  版本 6.2")));
+    m_label6->setText(GbToBig5(QString::fromUtf8("版权所有，保留一切权利。")));
+}
+
+void StartForm::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QSvgRenderer art(QStringLiteral(":/skin/splash.svg"));
+    if (art.isValid())
+        art.render(&painter, rect());
+    else
+        painter.fillRect(rect(), QColor(0x14, 0x1a, 0x24));
+}
+
+ChannelLists loadChannelCatalogue(TVscreen &window, const QString &programDirectory)
+{
+    ChannelLists lists = readChannelLists(programDirectory);
+    if (!lists.usable) {
+        window.setSwitchSkinVisible(false);
+        return lists;
+    }
+    if (lists.scrambledListRead)
+        window.setListVersionTag(lists.versionTag);
+
+    const Catalogue catalogue =
+        buildCatalogue(lists.recordText, SystemLocale, window.catalogueFrame(), &GbToBig5);
+    for (QString &flags : ChannelFlags)
+        flags.clear();
+    for (const ChannelButtonSpec &button : catalogue.buttons)
+        ChannelFlags[button.index] = button.flags;
+    window.buildChannelButtons(catalogue);
+    return lists;
+}
+
+void StartForm::runStartupSequence()
+{
+    m_timer1.stop(); // the sequence runs exactly once
+    TVscreen &window = m_host.loadMainWindow();
+
+    m_settings.setString(QStringLiteral("Path"), m_programDirectory);
+    m_settings.sync();
+
+    const ChannelLists lists = loadChannelCatalogue(window, m_programDirectory);
+    if (!lists.usable) {
+        // An unusable scrambled list: the window opens empty, and none of the
+        // start values below are set.
+        hide();
+        m_host.showMainWindow();
+        return;
+    }
+    SiteAddress = lists.siteAddress;
+    UpdateAddress = lists.updateAddress;
+    Reserved4 = lists.reserved4;
+    Reserved5 = lists.reserved5;
+
+    window.showVolumeLevel(m_tvPlayer.volume());
+    for (const auto &option : RealStartupOptions)
+        m_tvPlayer2.SetStartupOption(option.dispatchId, option.value);
+    window.alignRealPlayerToTVPlayer();
+    m_tvPlayer2.SetVolume(50);
+    window.VolumeLevel = 50;
+    window.RealMuted = m_tvPlayer2.GetMute();
+    window.ProgramVersion = ProgramVersionText;
+
+    hide();
+    m_host.showMainWindow();
+}
+
+} // namespace kestova
