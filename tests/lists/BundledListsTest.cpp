@@ -66,6 +66,9 @@ TEST(BundledLists, EveryChannelIsAWellFormedRecord)
         EXPECT_TRUE(flags == "m" || flags == "r" || flags == "mb" || flags == "rb" || flags == "mf")
             << record.toStdString();
         real = real || flags.startsWith(u'r');
+        // A two-column button keeps its place by record number and would lie
+        // over a wide row before it, so wide rows close the list.
+        EXPECT_TRUE(!wide || flags.contains(u'b')) << "two-column channel after a wide row: " << record.toStdString();
         wide = wide || flags.contains(u'b');
         severalSources = severalSources || fields[1].contains(QStringLiteral("@@"));
     }
