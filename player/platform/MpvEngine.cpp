@@ -82,6 +82,9 @@ const char *const kBehaviour[][2] = {
     {"hwdec", "no"},
     {"gpu-hwdec-interop", "no"},
     {"volume-max", "100"},
+    // RTSP as its servers offer it: UDP first, TCP interleaving when no UDP
+    // packet arrives (libmpv alone would insist on TCP).
+    {"rtsp-transport", "lavf"},
 };
 
 } // namespace

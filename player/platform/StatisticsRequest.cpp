@@ -35,8 +35,10 @@ void HttpStatisticsRequest::send(const QUrl &url)
     // error answer has already ended the reply's error state, so its body is
     // only drained; the hard deadline covers a server that streams forever.
     connect(reply, &QNetworkReply::readyRead, reply, [reply] {
+        // Aborted from the event loop, not from inside the reply's own
+        // signal, where the network layer may still be reporting on it.
         if (reply->error() == QNetworkReply::NoError)
-            reply->abort();
+            QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
         else
             reply->readAll();
     });
