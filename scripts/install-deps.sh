@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-tools-dev qt6-svg-dev libgl-dev
   libmpv-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  ffmpeg python3 rtsp-server-perl
+  ffmpeg mpv python3 rtsp-server-perl
   xvfb xauth libgl1-mesa-dri x11-apps imagemagick
   fonts-wqy-microhei
 )
