@@ -6,7 +6,7 @@
 // SwitchPanel work on this model alone, so they run without a window; the
 // window copies the result onto its widgets.
 
-#include "mainwindow/LocaleRule.h"
+#include "platform/LocaleRule.h"
 #include "startup/ChannelCatalogue.h"
 
 #include <QString>

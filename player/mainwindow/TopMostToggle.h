@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/LocaleRule.h"
+#include "platform/LocaleRule.h"
 
 #include <QString>
 

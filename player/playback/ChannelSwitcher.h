@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playback/LocaleRule.h"
+#include "platform/LocaleRule.h"
 #include "playback/PlaybackState.h"
 
 #include <QString>

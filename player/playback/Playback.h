@@ -1,7 +1,7 @@
 #pragma once
 
 #include "playback/ChannelSwitcher.h"
-#include "playback/LocaleRule.h"
+#include "platform/LocaleRule.h"
 #include "playback/PlaybackState.h"
 #include "playback/PlayerEvents.h"
 

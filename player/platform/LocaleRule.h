@@ -10,12 +10,14 @@
 
 namespace kestova {
 
+using TextConverter = std::function<QString(const QString &)>;
+
 // How a Chinese text of the program reaches the screen: as written on a PRC
 // system, through the GB2312-to-Big5 converter on a Taiwan system, and not at
 // all elsewhere (the property keeps whatever it showed before).
 struct LocaleRule
 {
-    using Converter = std::function<QString(const QString &)>;
+    using Converter = TextConverter;
 
     std::uint32_t locale = LocaleChinesePrc;
     Converter toBig5;
@@ -39,5 +41,12 @@ struct LocaleRule
         return convert(text);
     }
 };
+
+// The same rule for one text, with the locale given.
+inline std::optional<QString> textByLocale(const QString &text, std::uint32_t locale,
+                                           const TextConverter &toBig5)
+{
+    return LocaleRule{locale, toBig5}.apply(text);
+}
 
 } // namespace kestova
