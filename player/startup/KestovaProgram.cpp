@@ -31,8 +31,8 @@ KestovaProgram::~KestovaProgram()
 
 void KestovaProgram::start()
 {
-    m_startForm->show();
     m_startForm->load();
+    m_startForm->show();
 }
 
 TVscreen &KestovaProgram::loadMainWindow()

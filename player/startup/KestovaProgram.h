@@ -26,7 +26,8 @@ public:
     KestovaProgram(const KestovaProgram &) = delete;
     KestovaProgram &operator=(const KestovaProgram &) = delete;
 
-    // Shows the splash; half a second later it runs the start-up sequence.
+    // Loads and shows the splash; half a second later it runs the start-up
+    // sequence.
     void start();
 
     StartForm &startForm() { return *m_startForm; }

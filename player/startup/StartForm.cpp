@@ -40,8 +40,10 @@ StartForm::StartForm(StartupHost &host, SettingsStore &settings, WmpControl &TVP
     setFixedSize(480, 300);
     setWindowTitle(QStringLiteral("Kestova"));
 
+    // The artwork keeps its right half free: the name and version above the
+    // light bars, the rights notice below them.
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(32, 150, 32, 20);
+    layout->setContentsMargins(236, 56, 12, 14);
     layout->setSpacing(2);
     m_label3 = new QLabel(QStringLiteral("Kestova"), this);
     m_label4 = new QLabel(QString::fromUtf8("网络电视播放器  版本 6.2"), this);
@@ -51,11 +53,19 @@ StartForm::StartForm(StartupHost &host, SettingsStore &settings, WmpControl &TVP
     title.setPointSize(26);
     title.setBold(true);
     m_label3->setFont(title);
-    for (QLabel *label : {m_label3, m_label4, m_label5, m_label6}) {
+    for (QLabel *label : {m_label3, m_label4, m_label5, m_label6})
         label->setStyleSheet(QStringLiteral("color: #e8eef6; background: transparent;"));
-        layout->addWidget(label);
+    for (QLabel *label : {m_label5, m_label6}) {
+        QFont small = label->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        label->setFont(small);
+        label->setStyleSheet(QStringLiteral("color: #9fb0c3; background: transparent;"));
     }
+    layout->addWidget(m_label3);
+    layout->addWidget(m_label4);
     layout->addStretch();
+    layout->addWidget(m_label5);
+    layout->addWidget(m_label6);
 
     m_timer1.setInterval(SplashDelayMs);
     connect(&m_timer1, &QTimer::timeout, this, &StartForm::runStartupSequence);
@@ -68,6 +78,14 @@ void StartForm::load()
     loadGbToBig5Table();
     SystemLocale = readSystemLocale();
     m_timer1.start();
+}
+
+void StartForm::showEvent(QShowEvent *event)
+{
+    // A splash may never become the active window (window managers often
+    // keep focus away from it), so showing counts as its activation too.
+    activate();
+    QWidget::showEvent(event);
 }
 
 void StartForm::changeEvent(QEvent *event)

@@ -50,6 +50,7 @@ public:
     QTimer &Timer1() { return m_timer1; }
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
