@@ -129,7 +129,7 @@ int main(int argc, char **argv)
     const Catalogue catalogue = buildCatalogue(QStringLiteral("Clip|%1|m##Live|%2|m").arg(clip, live),
                                                LocaleChinesePrc, window.catalogueFrame(),
                                                [](const QString &s) { return s; });
-    for (const ChannelButtonSpec &b : catalogue.buttons)
+    for (const ChannelButtonEntry &b : catalogue.buttons)
         ChannelFlags[std::size_t(b.index)] = b.flags;
     window.buildChannelButtons(catalogue);
     HttpStatisticsRequest statistics;

@@ -72,7 +72,7 @@ void DravoButtonPlugin::initialize(QDesignerFormEditorInterface *)
 
 QString DravoButtonPlugin::domXml() const
 {
-    QString specs;
+    QString toolTips;
     const QMetaObject &meta = DravoButton::staticMetaObject;
     for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
         const char *property = meta.property(i).name();
@@ -81,7 +81,7 @@ QString DravoButtonPlugin::domXml() const
             continue;
         QString value = description.toHtmlEscaped();
         value.replace(QLatin1Char('\r'), QStringLiteral("&#13;")).replace(QLatin1Char('\n'), QStringLiteral("&#10;"));
-        specs += QStringLiteral("    <tooltip name=\"%1\" value=\"%2\"/>\n").arg(QLatin1String(property), value);
+        toolTips += QStringLiteral("    <tooltip name=\"%1\" value=\"%2\"/>\n").arg(QLatin1String(property), value);
     }
     return QStringLiteral(
                    "<ui language=\"c++\">\n"
@@ -98,5 +98,5 @@ QString DravoButtonPlugin::domXml() const
                    "  </customwidget>\n"
                    " </customwidgets>\n"
                    "</ui>\n")
-            .arg(specs);
+            .arg(toolTips);
 }

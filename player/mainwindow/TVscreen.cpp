@@ -664,15 +664,15 @@ void TVscreen::buildChannelButtons(const Catalogue &catalogue)
 {
     removeChannelButtons();
     m_channels.reserve(catalogue.buttons.size());
-    for (const ChannelButtonSpec &spec : catalogue.buttons) {
+    for (const ChannelButtonEntry &entry : catalogue.buttons) {
         auto *button = new DravoButton(m_morechannel);
         skin::styleButton(*button, skin::ButtonRole::Channel);
-        button->setGeometry(pixelRect(spec.geometry));
-        button->setCaption(spec.caption);
-        button->setToolTip(spec.toolTip);
-        button->setTag(spec.tag);
+        button->setGeometry(pixelRect(entry.geometry));
+        button->setCaption(entry.caption);
+        button->setToolTip(entry.toolTip);
+        button->setTag(entry.tag);
         button->show();
-        const int k = spec.index;
+        const int k = entry.index;
         connect(button, &DravoButton::Click, this, [this, k] { Q_EMIT channelClicked(k); });
         m_channels.push_back(button);
     }

@@ -52,8 +52,8 @@ public:
     // ChangeChannel(0)'s geometry and morechannel's top and height, in twips.
     CatalogueFrame catalogueFrame() const;
     // Replaces the run-time channel buttons ChangeChannel(1..n) with one
-    // button per spec inside morechannel; applies the list height; scrolls
-    // the list to its top.
+    // button per catalogue entry inside morechannel; applies the list
+    // height; scrolls the list to its top.
     void buildChannelButtons(const Catalogue &catalogue);
     // Unloads ChangeChannel(1..n).
     void removeChannelButtons();

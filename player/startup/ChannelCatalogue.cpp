@@ -37,39 +37,39 @@ Catalogue buildCatalogue(const QString &recordText, std::uint32_t locale,
             continue;
 
         const int i = int(result.buttons.size());
-        ChannelButtonSpec spec;
-        spec.index = i + 1;
+        ChannelButtonEntry entry;
+        entry.index = i + 1;
         const QString &name = fields.at(0);
-        spec.tag = fields.at(1);
-        spec.flags = fields.at(2);
+        entry.tag = fields.at(1);
+        entry.flags = fields.at(2);
 
-        if (spec.flags.contains(QLatin1Char('b'))) {
-            spec.geometry.Left = ListGap;
-            spec.geometry.Top = previous.Top + previous.Height + ListGap;
-            spec.geometry.Width = 2 * frame.templateButton.Width + WideRowExtra;
+        if (entry.flags.contains(QLatin1Char('b'))) {
+            entry.geometry.Left = ListGap;
+            entry.geometry.Top = previous.Top + previous.Height + ListGap;
+            entry.geometry.Width = 2 * frame.templateButton.Width + WideRowExtra;
         } else {
             // The column position depends on the record's place alone, so a
             // wide row does not push the channels after it down.
-            spec.geometry.Left = ColumnLeft[i % 2];
-            spec.geometry.Top = frame.morechannelTop + ListGap + float(i / 2) * RowPitch;
-            spec.geometry.Width = frame.templateButton.Width;
+            entry.geometry.Left = ColumnLeft[i % 2];
+            entry.geometry.Top = frame.morechannelTop + ListGap + float(i / 2) * RowPitch;
+            entry.geometry.Width = frame.templateButton.Width;
         }
-        spec.geometry.Height = frame.templateButton.Height;
+        entry.geometry.Height = frame.templateButton.Height;
 
-        const QString number = QString::number(spec.index);
+        const QString number = QString::number(entry.index);
         if (locale == 0x404) {
-            spec.caption = toBig5(name);
-            spec.toolTip = QStringLiteral("No.") + number + QLatin1Char(' ') + spec.caption;
+            entry.caption = toBig5(name);
+            entry.toolTip = QStringLiteral("No.") + number + QLatin1Char(' ') + entry.caption;
         } else if (locale == 0x804) {
-            spec.caption = name;
-            spec.toolTip = QStringLiteral("No.") + number + QLatin1Char(' ') + name;
+            entry.caption = name;
+            entry.toolTip = QStringLiteral("No.") + number + QLatin1Char(' ') + name;
         } else {
-            spec.caption = number;
-            spec.toolTip = QStringLiteral("No.") + number;
+            entry.caption = number;
+            entry.toolTip = QStringLiteral("No.") + number;
         }
 
-        previous = spec.geometry;
-        result.buttons.push_back(std::move(spec));
+        previous = entry.geometry;
+        result.buttons.push_back(std::move(entry));
     }
 
     const TwipsRect &last = result.buttons.empty() ? frame.templateButton : result.buttons.back().geometry;

@@ -28,7 +28,7 @@ struct TwipsRect
 };
 
 // One channel button as the catalogue build lays it out: ChangeChannel(index).
-struct ChannelButtonSpec
+struct ChannelButtonEntry
 {
     int index = 0;      // k, from 1
     TwipsRect geometry; // in morechannel's coordinates
@@ -48,7 +48,7 @@ struct CatalogueFrame
 
 struct Catalogue
 {
-    std::vector<ChannelButtonSpec> buttons;
+    std::vector<ChannelButtonEntry> buttons;
     // The new height of morechannel when the last button reaches below 6285.
     std::optional<float> morechannelHeight;
 };

@@ -129,7 +129,7 @@ ChannelLists loadChannelCatalogue(TVscreen &window, const QString &programDirect
         buildCatalogue(lists.recordText, SystemLocale, window.catalogueFrame(), &GbToBig5);
     for (QString &flags : ChannelFlags)
         flags.clear();
-    for (const ChannelButtonSpec &button : catalogue.buttons)
+    for (const ChannelButtonEntry &button : catalogue.buttons)
         ChannelFlags[button.index] = button.flags;
     window.buildChannelButtons(catalogue);
     return lists;

@@ -430,17 +430,17 @@ TEST(TVscreenChannels, BuildReplaceAndClick)
     w.buildChannelButtons(first);
 
     ASSERT_EQ(w.channelCount(), 3);
-    for (const ChannelButtonSpec &spec : first.buttons) {
-        DravoButton *b = w.ChangeChannel(spec.index);
+    for (const ChannelButtonEntry &entry : first.buttons) {
+        DravoButton *b = w.ChangeChannel(entry.index);
         ASSERT_NE(b, nullptr);
-        EXPECT_EQ(b->Caption(), spec.caption);
-        EXPECT_EQ(b->toolTip(), spec.toolTip);
-        EXPECT_EQ(b->Tag(), spec.tag);
+        EXPECT_EQ(b->Caption(), entry.caption);
+        EXPECT_EQ(b->toolTip(), entry.toolTip);
+        EXPECT_EQ(b->Tag(), entry.tag);
         EXPECT_EQ(b->parentWidget(), w.morechannel());
         EXPECT_FALSE(b->isHidden());
-        EXPECT_EQ(b->x(), twipsToPixels(spec.geometry.Left));
-        EXPECT_EQ(b->y(), twipsToPixels(spec.geometry.Top));
-        EXPECT_EQ(b->width(), twipsToPixels(spec.geometry.Left + spec.geometry.Width) - b->x());
+        EXPECT_EQ(b->x(), twipsToPixels(entry.geometry.Left));
+        EXPECT_EQ(b->y(), twipsToPixels(entry.geometry.Top));
+        EXPECT_EQ(b->width(), twipsToPixels(entry.geometry.Left + entry.geometry.Width) - b->x());
     }
     EXPECT_FLOAT_EQ(w.layout().morechannel.rect.Height, 7000);
     EXPECT_FLOAT_EQ(w.layout().morechannel.rect.Top, 0);

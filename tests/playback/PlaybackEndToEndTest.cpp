@@ -199,7 +199,7 @@ struct PlayerWindow
         const Catalogue catalogue = buildCatalogue(records, LocaleChinesePrc, window.catalogueFrame(),
                                                    [](const QString &s) { return s; });
         ChannelFlags.fill(QString());
-        for (const ChannelButtonSpec &b : catalogue.buttons)
+        for (const ChannelButtonEntry &b : catalogue.buttons)
             ChannelFlags[std::size_t(b.index)] = b.flags;
         window.buildChannelButtons(catalogue);
         playback = new TVscreenPlayback(window, LocaleRule{LocaleChinesePrc, {}}, &statistics);
