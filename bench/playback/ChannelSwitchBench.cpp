@@ -16,6 +16,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/StatisticsRequest.h"
 #include "startup/ChannelCatalogue.h"
+#include "startup/StartForm.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -129,9 +130,7 @@ int main(int argc, char **argv)
     const Catalogue catalogue = buildCatalogue(QStringLiteral("Clip|%1|m##Live|%2|m").arg(clip, live),
                                                LocaleChinesePrc, window.catalogueFrame(),
                                                [](const QString &s) { return s; });
-    for (const ChannelButtonEntry &b : catalogue.buttons)
-        ChannelFlags[std::size_t(b.index)] = b.flags;
-    window.buildChannelButtons(catalogue);
+    installCatalogue(window, catalogue);
     HttpStatisticsRequest statistics;
     new TVscreenPlayback(window, LocaleRule{LocaleChinesePrc, {}}, &statistics);
     window.show();

@@ -19,6 +19,13 @@ namespace {
 constexpr int SplashDelayMs = 500;
 const QString ProgramVersionText = QStringLiteral("6.2");
 
+// The splash's designed texts; a Taiwan system shows three of them in their
+// traditional forms.
+const QString ProductNameText = QStringLiteral("Kestova");
+const QString ProductLineText = QString::fromUtf8("网络电视播放器  版本 6.2");
+const QString CopyrightText = QStringLiteral("Copyright (C) 2026 Orvane");
+const QString RightsText = QString::fromUtf8("版权所有，保留一切权利。");
+
 // RealPlayer-style start-up options, called once in this order.
 constexpr struct {
     int dispatchId;
@@ -45,10 +52,10 @@ StartForm::StartForm(StartupHost &host, SettingsStore &settings, WmpControl &TVP
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(236, 56, 12, 14);
     layout->setSpacing(2);
-    m_label3 = new QLabel(QStringLiteral("Kestova"), this);
-    m_label4 = new QLabel(QString::fromUtf8("网络电视播放器  版本 6.2"), this);
-    m_label5 = new QLabel(QStringLiteral("Copyright (C) 2026 Orvane"), this);
-    m_label6 = new QLabel(QString::fromUtf8("版权所有，保留一切权利。"), this);
+    m_label3 = new QLabel(ProductNameText, this);
+    m_label4 = new QLabel(ProductLineText, this);
+    m_label5 = new QLabel(CopyrightText, this);
+    m_label6 = new QLabel(RightsText, this);
     QFont title = m_label3->font();
     title.setPointSize(26);
     title.setBold(true);
@@ -100,9 +107,9 @@ void StartForm::activate()
     if (SystemLocale != LocaleChineseTaiwan)
         return;
     // From the designed texts each time, so running this again changes nothing.
-    m_label3->setText(GbToBig5(QStringLiteral("Kestova")));
-    m_label4->setText(GbToBig5(QString::fromUtf8("网络电视播放器  版本 6.2")));
-    m_label6->setText(GbToBig5(QString::fromUtf8("版权所有，保留一切权利。")));
+    m_label3->setText(GbToBig5(ProductNameText));
+    m_label4->setText(GbToBig5(ProductLineText));
+    m_label6->setText(GbToBig5(RightsText));
 }
 
 void StartForm::paintEvent(QPaintEvent *)
@@ -125,14 +132,16 @@ ChannelLists loadChannelCatalogue(TVscreen &window, const QString &programDirect
     if (lists.scrambledListRead)
         window.setListVersionTag(lists.versionTag);
 
-    const Catalogue catalogue =
-        buildCatalogue(lists.recordText, SystemLocale, window.catalogueFrame(), &GbToBig5);
-    for (QString &flags : ChannelFlags)
-        flags.clear();
-    for (const ChannelButtonEntry &button : catalogue.buttons)
-        ChannelFlags[button.index] = button.flags;
-    window.buildChannelButtons(catalogue);
+    installCatalogue(window, buildCatalogue(lists.recordText, SystemLocale, window.catalogueFrame(), &GbToBig5));
     return lists;
+}
+
+void installCatalogue(TVscreen &window, const Catalogue &catalogue)
+{
+    ChannelFlags.fill(QString());
+    for (const ChannelButtonEntry &button : catalogue.buttons)
+        ChannelFlags[std::size_t(button.index)] = button.flags;
+    window.buildChannelButtons(catalogue);
 }
 
 void StartForm::runStartupSequence()

@@ -76,4 +76,8 @@ private:
 struct ChannelLists;
 ChannelLists loadChannelCatalogue(TVscreen &window, const QString &programDirectory);
 
+// Puts a built catalogue in place: ChannelFlags and the window's channel
+// buttons, replacing the previous ones.
+void installCatalogue(TVscreen &window, const Catalogue &catalogue);
+
 } // namespace kestova

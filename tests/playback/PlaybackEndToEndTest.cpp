@@ -19,6 +19,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/StatisticsRequest.h"
 #include "startup/ChannelCatalogue.h"
+#include "startup/StartForm.h"
 
 #include <gtest/gtest.h>
 
@@ -198,10 +199,7 @@ struct PlayerWindow
         window.load();
         const Catalogue catalogue = buildCatalogue(records, LocaleChinesePrc, window.catalogueFrame(),
                                                    [](const QString &s) { return s; });
-        ChannelFlags.fill(QString());
-        for (const ChannelButtonEntry &b : catalogue.buttons)
-            ChannelFlags[std::size_t(b.index)] = b.flags;
-        window.buildChannelButtons(catalogue);
+        installCatalogue(window, catalogue);
         playback = new TVscreenPlayback(window, LocaleRule{LocaleChinesePrc, {}}, &statistics);
         window.show();
         window.switchPanel();
