@@ -53,7 +53,6 @@ struct PreviewWindow
         screen->setLibraryUnregister([] {});
         screen->setProgramEnd([] {});
     }
-    ~PreviewWindow() { screen.reset(); }
 
     void fill(const QString &listFile, int channels)
     {

@@ -16,9 +16,7 @@ QPointF twipsPosition(const QMouseEvent *event)
     return {double(pixelsToTwips(1)) * p.x(), double(pixelsToTwips(1)) * p.y()};
 }
 
-} // namespace
-
-int ControlSurface::buttonCode(Qt::MouseButton button)
+int buttonCode(Qt::MouseButton button)
 {
     switch (button) {
     case Qt::LeftButton:
@@ -32,11 +30,13 @@ int ControlSurface::buttonCode(Qt::MouseButton button)
     }
 }
 
-int ControlSurface::buttonBits(Qt::MouseButtons buttons)
+int buttonBits(Qt::MouseButtons buttons)
 {
     return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
         | (buttons & Qt::MiddleButton ? 4 : 0);
 }
+
+} // namespace
 
 void ControlSurface::mousePressEvent(QMouseEvent *event)
 {

@@ -15,9 +15,6 @@ class ControlSurface : public QWidget
 public:
     using QWidget::QWidget;
 
-    static int buttonCode(Qt::MouseButton button);
-    static int buttonBits(Qt::MouseButtons buttons);
-
 Q_SIGNALS:
     void MouseDown(int button, QPointF position);
     void MouseMove(int buttons, QPointF position);

@@ -6,16 +6,12 @@ namespace {
 
 // Width of LoveChannelGroup, the strip that fills the lower panel up to the
 // panel switch (base) or up to the sub-channel strip bar(1) (expanded).
-float loveChannelWidthBase(const LayoutModel &m)
+float loveChannelWidth(const LayoutModel &m)
 {
-    return m.W - m.SwitchSkin.rect.Width - m.SwithTopWindow.rect.Left - m.SwithTopWindow.rect.Width
-        - m.bar[0].rect.Left - 200;
-}
-
-float loveChannelWidthExpanded(const LayoutModel &m)
-{
-    return m.W - m.bar[1].rect.Width - m.SwithTopWindow.rect.Left - m.SwithTopWindow.rect.Width
-        - m.bar[0].rect.Left + m.SwitchSkin.rect.Width - 200;
+    const float beforeStrip = m.W - m.SwithTopWindow.rect.Left - m.SwithTopWindow.rect.Width - m.bar[0].rect.Left;
+    if (m.expanded())
+        return beforeStrip - m.bar[1].rect.Width + m.SwitchSkin.rect.Width - 200;
+    return beforeStrip - m.SwitchSkin.rect.Width - 200;
 }
 
 } // namespace
@@ -45,13 +41,8 @@ bool ArrangeControls(LayoutModel &m)
 
     m.LoveChannelGroup.rect.Left = m.bar[0].rect.Left + 520;
     m.LoveChannelGroup.rect.Top = m.bar[0].rect.Top + 180;
-    if (!m.expanded()) {
-        m.LoveChannelGroup.rect.Width = loveChannelWidthBase(m);
-        m.subchannelgroup.visible = false;
-    } else {
-        m.LoveChannelGroup.rect.Width = loveChannelWidthExpanded(m);
-        m.subchannelgroup.visible = true;
-    }
+    m.LoveChannelGroup.rect.Width = loveChannelWidth(m);
+    m.subchannelgroup.visible = m.expanded();
 
     m.bar[1].visible = W > 6875;
     m.bar[2].visible = W > 10200;
@@ -69,54 +60,44 @@ bool ArrangeControls(LayoutModel &m)
     m.SwitchSkin.rect.Left = W - 585;
     m.SwitchSkin.rect.Top = H - 820;
 
-    m.TVPlayer2.rect = m.TVPlayer.rect;
-    m.Maskit2.rect.Top = m.TVPlayer.rect.Top;
-    m.Maskit2.rect.Left = m.TVPlayer.rect.Left;
-    m.Maskit2.rect.Width = m.TVPlayer.rect.Width;
-    m.Maskit2.rect.Height = m.TVPlayer.rect.Height - 300;
+    alignRealPlayer(m);
 
     m.Update_Prompt_Box.rect.Top = m.Picture1.rect.Top - 2025;
     return true;
 }
 
+void alignRealPlayer(LayoutModel &m)
+{
+    m.TVPlayer2.rect = m.TVPlayer.rect;
+    m.Maskit2.rect.Top = m.TVPlayer.rect.Top;
+    m.Maskit2.rect.Left = m.TVPlayer.rect.Left;
+    m.Maskit2.rect.Width = m.TVPlayer.rect.Width;
+    m.Maskit2.rect.Height = m.TVPlayer.rect.Height - 300;
+}
+
 void SwitchPanel(LayoutModel &m, std::uint32_t locale, const TextConverter &toBig5)
 {
-    QString toolTip;
-    if (!m.expanded()) {
+    const bool expand = !m.expanded();
+    m.switchSkin.tag = expand ? PanelExpand : PanelBase;
+    m.W += expand ? ExtensionWidth : -ExtensionWidth;
+    // Going back to the base panel, bar(1) keeps its visibility until the
+    // next ArrangeControls.
+    if (expand)
         m.bar[1].visible = true;
-        m.bar[2].visible = true;
-        m.morechannel.visible = true;
-        m.Picture5.visible = true;
-        m.W += ExtensionWidth;
-        m.SwitchSkin.rect.Left = m.W - 585;
-        m.switchSkin.caption = QStringLiteral("<<");
-        m.LoveChannelGroup.rect.Width = loveChannelWidthExpanded(m);
-        m.subchannelgroup.visible = true;
-        toolTip = QStringLiteral("基本面板");
-        m.switchSkin.tag = PanelExpand;
-    } else {
-        m.W -= ExtensionWidth;
-        // bar(1) keeps its visibility until the next ArrangeControls.
-        m.bar[2].visible = false;
-        m.morechannel.visible = false;
-        m.Picture5.visible = false;
-        m.SwitchSkin.rect.Left = m.W - 585;
-        m.switchSkin.caption = QStringLiteral(">>");
-        m.LoveChannelGroup.rect.Width = loveChannelWidthBase(m);
-        m.subchannelgroup.visible = false;
-        toolTip = QStringLiteral("扩展面板");
-        m.switchSkin.tag = PanelBase;
-    }
+    m.morechannel.visible = expand;
+    m.Picture5.visible = expand;
+    m.subchannelgroup.visible = expand;
+    m.SwitchSkin.rect.Left = m.W - 585;
+    m.switchSkin.caption = expand ? QStringLiteral("<<") : QStringLiteral(">>");
+    m.LoveChannelGroup.rect.Width = loveChannelWidth(m);
+    const QString toolTip = expand ? QStringLiteral("基本面板") : QStringLiteral("扩展面板");
     if (auto text = textByLocale(toolTip, locale, toBig5))
         m.switchSkin.toolTip = *text;
 
     m.bar[1].rect.Left = m.W - 3900;
-    if (m.W > 10200) {
-        m.bar[2].visible = true;
+    m.bar[2].visible = m.W > 10200;
+    if (m.bar[2].visible)
         m.bar[2].rect.Left = m.W - 10000;
-    } else {
-        m.bar[2].visible = false;
-    }
 }
 
 } // namespace kestova

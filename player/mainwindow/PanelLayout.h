@@ -84,6 +84,10 @@ struct LayoutModel
 // brings bar(2) to the top of the z-order.
 bool ArrangeControls(LayoutModel &m);
 
+// TVPlayer2 takes TVPlayer's rectangle; Maskit2 covers it but for its
+// bottom 300 twips.
+void alignRealPlayer(LayoutModel &m);
+
 // The SwitchSkin click without its LayoutEnabled bracket: toggles the panel
 // mode, changes W by the extension width and updates the controls whose rules
 // differ between the modes. The tooltip follows the locale rule.

@@ -9,12 +9,6 @@ namespace kestova {
 
 PictureBox::PictureBox(const QString &panel, QWidget *parent) : ControlSurface(parent), m_panel(panel) {}
 
-void PictureBox::setPanel(const QString &name)
-{
-    m_panel = name;
-    update();
-}
-
 void PictureBox::setEmblem(const QString &name, qreal heightShare)
 {
     m_emblem = name;

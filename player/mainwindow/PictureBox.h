@@ -18,8 +18,6 @@ class PictureBox : public ControlSurface
 public:
     explicit PictureBox(const QString &panel = {}, QWidget *parent = nullptr);
 
-    QString panel() const { return m_panel; }
-    void setPanel(const QString &name);
     // The centred picture drawn over the panel (a cover's artwork).
     void setEmblem(const QString &name, qreal heightShare);
 

@@ -2,7 +2,6 @@
 
 #include "DravoButton.h"
 
-#include <QFile>
 #include <QHash>
 #include <QPainter>
 #include <QPixmap>
@@ -63,11 +62,6 @@ QSvgRenderer *renderer(const QString &name)
 QString picturePath(const QString &name)
 {
     return QStringLiteral(":/skin/") + name + QStringLiteral(".svg");
-}
-
-bool hasPicture(const QString &name)
-{
-    return !name.isEmpty() && QFile::exists(picturePath(name));
 }
 
 QSize pictureSize(const QString &name)

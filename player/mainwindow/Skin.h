@@ -20,11 +20,9 @@ namespace kestova::skin {
 inline const QColor Text = QColor(0xd3, 0xdb, 0xe6);
 inline const QColor DimText = QColor(0x8b, 0x95, 0xa3);
 inline const QColor Accent = QColor(0x4c, 0xc3, 0xff);
-inline const QColor Window = QColor(0x11, 0x14, 0x18);
 
 // The path of a skin picture in the resources, e.g. ":/skin/tv_play.svg".
 QString picturePath(const QString &name);
-bool hasPicture(const QString &name);
 // The picture's own size in device-independent pixels (empty when missing).
 QSize pictureSize(const QString &name);
 

@@ -350,34 +350,37 @@ void TVscreen::wireControls()
 
 // --- Geometry ------------------------------------------------------------------
 
-QRect TVscreen::pixelRect(const TwipsRect &rect) const
+std::vector<std::pair<QWidget *, ControlGeometry *>> TVscreen::layoutBindings(LayoutModel &m) const
 {
-    return edgesToPixels(rect);
+    return {
+        {m_tvPlayer.videoWidget(), &m.TVPlayer},
+        {m_Maskit, &m.Maskit},
+        {m_tvPlayer2.videoWidget(), &m.TVPlayer2},
+        {m_Maskit2, &m.Maskit2},
+        {m_Picture1, &m.Picture1},
+        {m_Picture3, &m.Picture3},
+        {m_morechannel, &m.morechannel},
+        {m_Picture5, &m.Picture5},
+        {m_bar[0], &m.bar[0]},
+        {m_bar[1], &m.bar[1]},
+        {m_bar[2], &m.bar[2]},
+        {m_LoveChannelGroup, &m.LoveChannelGroup},
+        {m_subchannelgroup, &m.subchannelgroup},
+        {m_SwitchSkin, &m.SwitchSkin},
+        {m_SwithTopWindow, &m.SwithTopWindow},
+        {m_s1, &m.s1},
+        {m_s2, &m.s2},
+        {m_s3, &m.s3},
+        {m_s4, &m.s4},
+        {m_Update_Prompt_Box, &m.Update_Prompt_Box},
+    };
 }
 
 LayoutModel TVscreen::layout() const
 {
     LayoutModel m = m_geometry;
-    auto shown = [](const QWidget *w) { return w && !w->isHidden(); };
-    m.TVPlayer.visible = shown(m_tvPlayer.videoWidget());
-    m.Maskit.visible = shown(m_Maskit);
-    m.TVPlayer2.visible = shown(m_tvPlayer2.videoWidget());
-    m.Maskit2.visible = shown(m_Maskit2);
-    m.Picture1.visible = shown(m_Picture1);
-    m.Picture3.visible = shown(m_Picture3);
-    m.morechannel.visible = shown(m_morechannel);
-    m.Picture5.visible = shown(m_Picture5);
-    for (std::size_t i = 0; i < 3; ++i)
-        m.bar[i].visible = shown(m_bar[i]);
-    m.LoveChannelGroup.visible = shown(m_LoveChannelGroup);
-    m.subchannelgroup.visible = shown(m_subchannelgroup);
-    m.SwitchSkin.visible = shown(m_SwitchSkin);
-    m.SwithTopWindow.visible = shown(m_SwithTopWindow);
-    m.s1.visible = shown(m_s1);
-    m.s2.visible = shown(m_s2);
-    m.s3.visible = shown(m_s3);
-    m.s4.visible = shown(m_s4);
-    m.Update_Prompt_Box.visible = shown(m_Update_Prompt_Box);
+    for (const auto &[widget, geometry] : layoutBindings(m))
+        geometry->visible = widget && !widget->isHidden();
     m.switchSkin.tag = m_SwitchSkin->Tag();
     m.switchSkin.caption = m_SwitchSkin->Caption();
     m.switchSkin.toolTip = m_SwitchSkin->toolTip();
@@ -387,25 +390,8 @@ LayoutModel TVscreen::layout() const
 void TVscreen::setLayout(const LayoutModel &model)
 {
     m_geometry = model;
-    setVisibleIfChanged(m_tvPlayer.videoWidget(), model.TVPlayer.visible);
-    setVisibleIfChanged(m_Maskit, model.Maskit.visible);
-    setVisibleIfChanged(m_tvPlayer2.videoWidget(), model.TVPlayer2.visible);
-    setVisibleIfChanged(m_Maskit2, model.Maskit2.visible);
-    setVisibleIfChanged(m_Picture1, model.Picture1.visible);
-    setVisibleIfChanged(m_Picture3, model.Picture3.visible);
-    setVisibleIfChanged(m_morechannel, model.morechannel.visible);
-    setVisibleIfChanged(m_Picture5, model.Picture5.visible);
-    for (std::size_t i = 0; i < 3; ++i)
-        setVisibleIfChanged(m_bar[i], model.bar[i].visible);
-    setVisibleIfChanged(m_LoveChannelGroup, model.LoveChannelGroup.visible);
-    setVisibleIfChanged(m_subchannelgroup, model.subchannelgroup.visible);
-    setVisibleIfChanged(m_SwitchSkin, model.SwitchSkin.visible);
-    setVisibleIfChanged(m_SwithTopWindow, model.SwithTopWindow.visible);
-    setVisibleIfChanged(m_s1, model.s1.visible);
-    setVisibleIfChanged(m_s2, model.s2.visible);
-    setVisibleIfChanged(m_s3, model.s3.visible);
-    setVisibleIfChanged(m_s4, model.s4.visible);
-    setVisibleIfChanged(m_Update_Prompt_Box, model.Update_Prompt_Box.visible);
+    for (const auto &[widget, geometry] : layoutBindings(m_geometry))
+        setVisibleIfChanged(widget, geometry->visible);
     if (m_SwitchSkin->Tag() != model.switchSkin.tag)
         m_SwitchSkin->setTag(model.switchSkin.tag);
     if (m_SwitchSkin->Caption() != model.switchSkin.caption)
@@ -417,35 +403,18 @@ void TVscreen::setLayout(const LayoutModel &model)
 
 void TVscreen::applyGeometry()
 {
-    const LayoutModel &m = m_geometry;
-    auto place = [this](QWidget *w, const TwipsRect &r) {
-        if (w)
-            w->setGeometry(pixelRect(r));
-    };
-    place(m_tvPlayer.videoWidget(), m.TVPlayer.rect);
-    place(m_Maskit, m.Maskit.rect);
-    place(m_tvPlayer2.videoWidget(), m.TVPlayer2.rect);
-    place(m_Maskit2, m.Maskit2.rect);
-    place(m_Picture1, m.Picture1.rect);
-    place(m_Picture3, m.Picture3.rect);
-    place(m_Picture5, m.Picture5.rect);
-    // morechannel's rules are in the window's coordinates; it lives inside
-    // the viewport Picture5.
-    TwipsRect list = m.morechannel.rect;
-    list.Left -= m.Picture5.rect.Left;
-    list.Top -= m.Picture5.rect.Top;
-    place(m_morechannel, list);
-    for (std::size_t i = 0; i < 3; ++i)
-        place(m_bar[i], m.bar[i].rect);
-    place(m_LoveChannelGroup, m.LoveChannelGroup.rect);
-    place(m_subchannelgroup, m.subchannelgroup.rect);
-    place(m_SwitchSkin, m.SwitchSkin.rect);
-    place(m_SwithTopWindow, m.SwithTopWindow.rect);
-    place(m_s1, m.s1.rect);
-    place(m_s2, m.s2.rect);
-    place(m_s3, m.s3.rect);
-    place(m_s4, m.s4.rect);
-    place(m_Update_Prompt_Box, m.Update_Prompt_Box.rect);
+    for (const auto &[widget, geometry] : layoutBindings(m_geometry)) {
+        if (!widget)
+            continue;
+        TwipsRect rect = geometry->rect;
+        // morechannel's rules are in the window's coordinates; it lives
+        // inside the viewport Picture5.
+        if (widget == m_morechannel) {
+            rect.Left -= m_geometry.Picture5.rect.Left;
+            rect.Top -= m_geometry.Picture5.rect.Top;
+        }
+        widget->setGeometry(edgesToPixels(rect));
+    }
 }
 
 void TVscreen::resizeToModel()
@@ -455,12 +424,6 @@ void TVscreen::resizeToModel()
         return;
     m_requestedSize = wanted;
     resize(wanted);
-}
-
-void TVscreen::restack()
-{
-    if (m_bar[2])
-        m_bar[2]->raise();
 }
 
 QPointF TVscreen::clientOriginTwips() const
@@ -517,9 +480,10 @@ void TVscreen::activate()
 {
     LayoutEnabled = true;
     m_tvPlayer2.SetActivated(true);
-    if (SystemLocale == LocaleChineseTaiwan) {
+    const LocaleRule rule{SystemLocale, m_toBig5};
+    if (rule.isTaiwan()) {
         for (const ActivationText &t : activationTexts())
-            setControlText(t.control, t.property, m_toBig5 ? m_toBig5(t.activation) : t.activation);
+            setControlText(t.control, t.property, rule.convert(t.activation));
     }
     OpenDialogNext = true;
 }
@@ -667,7 +631,7 @@ void TVscreen::buildChannelButtons(const Catalogue &catalogue)
     for (const ChannelButtonEntry &entry : catalogue.buttons) {
         auto *button = new DravoButton(m_morechannel);
         skin::styleButton(*button, skin::ButtonRole::Channel);
-        button->setGeometry(pixelRect(entry.geometry));
+        button->setGeometry(edgesToPixels(entry.geometry));
         button->setCaption(entry.caption);
         button->setToolTip(entry.toolTip);
         button->setTag(entry.tag);
@@ -713,11 +677,7 @@ void TVscreen::setSwitchSkinVisible(bool visible)
 void TVscreen::alignRealPlayerToTVPlayer()
 {
     LayoutModel m = layout();
-    m.TVPlayer2.rect = m.TVPlayer.rect;
-    m.Maskit2.rect.Top = m.TVPlayer.rect.Top;
-    m.Maskit2.rect.Left = m.TVPlayer.rect.Left;
-    m.Maskit2.rect.Width = m.TVPlayer.rect.Width;
-    m.Maskit2.rect.Height = m.TVPlayer.rect.Height - 300;
+    alignRealPlayer(m);
     setLayout(m);
 }
 
@@ -776,19 +736,27 @@ void TVscreen::stopPlayer()
     m_tvPlayer.close();
 }
 
-void TVscreen::exitByCloseButton()
+void TVscreen::shutDown()
 {
-    if (m_exiting)
-        return;
     m_exiting = true;
-    if (m_unregisterLibrary)
-        m_unregisterLibrary();
     stopTimers();
     hide();
     savePlacement();
     stopPlayer();
-    if (QWidget *dialog = OpenFile())
-        dialog->close();
+    // A placeholder dialog that was never made needs no closing.
+    if (m_openFile)
+        m_openFile->close();
+    else if (m_placeholderDialog)
+        m_placeholderDialog->close();
+}
+
+void TVscreen::exitByCloseButton()
+{
+    if (m_exiting)
+        return;
+    if (m_unregisterLibrary)
+        m_unregisterLibrary();
+    shutDown();
     // No unload handler runs after this.
     if (m_endProgram)
         m_endProgram();
@@ -800,21 +768,14 @@ void TVscreen::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    m_exiting = true;
-    stopTimers();
-    hide();
-    savePlacement();
-    stopPlayer();
-    if (QWidget *dialog = OpenFile())
-        dialog->close();
+    shutDown();
     event->accept();
     for (const QPointer<QWidget> &window : m_windowsToUnload) {
         if (window)
             window->close();
     }
     removeChannelButtons();
-    for (QString &flags : ChannelFlags)
-        flags.clear();
+    ChannelFlags.fill(QString());
     if (m_unregisterLibrary)
         m_unregisterLibrary();
     Q_EMIT unloaded();

@@ -203,15 +203,18 @@ private:
     void fitClicked();
     void fullScreenClicked();
     void refreshIdleScreen();
-    void restack();
     void openImagePressed();
     void placeOpenDialog();
+    // What both exits do: timers off, window hidden, placement saved,
+    // player stopped, open-media dialog closed.
+    void shutDown();
     void exitByCloseButton();
     void stopTimers();
     void savePlacement();
     void stopPlayer();
 
-    QRect pixelRect(const TwipsRect &rect) const;
+    // The widgets the layout model places, each with its entry in the model.
+    std::vector<std::pair<QWidget *, ControlGeometry *>> layoutBindings(LayoutModel &m) const;
     void applyGeometry();
     void resizeToModel();
     QPointF clientOriginTwips() const;

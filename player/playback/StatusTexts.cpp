@@ -1,5 +1,6 @@
 #include "playback/StatusTexts.h"
 
+#include "mainwindow/FormatDate.h"
 #include "platform/WmpControl.h"
 
 #include <algorithm>
@@ -24,11 +25,6 @@ int toWidth(double twips)
 QString creditLabel() { return QStringLiteral("Kestova"); }
 
 QString kbit(int bitsPerSecond) { return decimal(bitsPerSecond / 1000); }
-
-QString padClockField(const QString &field)
-{
-    return field.size() == 1 ? QLatin1Char('0') + field : field;
-}
 
 QString rateBufferingText(int bitsPerSecond, int percent)
 {
@@ -138,12 +134,12 @@ std::optional<QString> realClockText(qint64 positionMs)
     const qint64 pos = std::max<qint64>(positionMs, 0);
     const qint64 s = pos / 1000;
     if (pos < 60 * 1000)
-        return QStringLiteral("00:") + padClockField(decimal(s));
+        return QStringLiteral("00:") + FormatDate(decimal(s));
     if (pos < 60 * 60000)
-        return padClockField(decimal(s / 60)) + QLatin1Char(':') + padClockField(decimal(s % 60));
+        return FormatDate(decimal(s / 60)) + QLatin1Char(':') + FormatDate(decimal(s % 60));
     if (pos < 8 * qint64(3600000))
-        return decimal(s / 3600) + QLatin1Char(':') + padClockField(decimal((pos / 60000) % 60))
-               + QLatin1Char(':') + padClockField(decimal(s % 60));
+        return decimal(s / 3600) + QLatin1Char(':') + FormatDate(decimal((pos / 60000) % 60))
+               + QLatin1Char(':') + FormatDate(decimal(s % 60));
     return std::nullopt;
 }
 

@@ -19,9 +19,6 @@ QString creditLabel();
 // Integer part of a rate in bits per second divided by 1000 ("K/S" in the texts).
 QString kbit(int bitsPerSecond);
 
-// Two-digit clock field: a one-character text gets a leading "0".
-QString padClockField(const QString &field);
-
 // "播放速度283K/S  缓冲>>>37％  " + credit, before the locale rule.
 QString rateBufferingText(int bitsPerSecond, int percent);
 // "播放速度283K/S  " + credit, before the locale rule.

@@ -40,11 +40,9 @@ TVscreen &KestovaProgram::loadMainWindow()
     if (m_window)
         return *m_window;
     m_window = std::make_unique<TVscreen>(*m_settings, *m_tvPlayer, *m_tvPlayer2);
-    const TextConverter toBig5 = [](const QString &text) { return GbToBig5(text); };
-    m_window->setTextConverter(toBig5);
     m_window->registerWindowToUnload(m_startForm.get());
     m_window->load();
-    m_playback = new TVscreenPlayback(*m_window, LocaleRule{SystemLocale, toBig5});
+    m_playback = new TVscreenPlayback(*m_window, LocaleRule{SystemLocale, [](const QString &text) { return GbToBig5(text); }});
     return *m_window;
 }
 

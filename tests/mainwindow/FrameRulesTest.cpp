@@ -1,6 +1,7 @@
 // The small rules of the window frame: clock fields, always-on-top, the
 // open-media dialog's place, the volume display and the activation texts.
 
+#include "MarkBig5.h"
 #include "mainwindow/ActivationTexts.h"
 #include "mainwindow/FormatDate.h"
 #include "mainwindow/OpenDialogPlacement.h"
@@ -13,14 +14,10 @@
 
 using namespace kestova;
 
-namespace {
-QString markBig5(const QString &text) { return QStringLiteral("big5:") + text; }
-} // namespace
-
 TEST(FormatDate, PadsSingleCharacters)
 {
     const std::pair<QString, QString> cases[] = {
-        {"7", "07"}, {"0", "00"}, {"12", "12"}, {"", ""}, {"123", "123"}, {"x", "0x"},
+        {"7", "07"}, {"0", "00"}, {"5", "05"}, {"12", "12"}, {"15", "15"}, {"", ""}, {"123", "123"}, {"x", "0x"},
     };
     for (const auto &[in, out] : cases)
         EXPECT_EQ(FormatDate(in), out) << in.toStdString();

@@ -1,5 +1,6 @@
 // ArrangeControls and the panel switch on the plain layout model.
 
+#include "MarkBig5.h"
 #include "mainwindow/PanelLayout.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +8,6 @@
 using namespace kestova;
 
 namespace {
-
-QString markBig5(const QString &text) { return QStringLiteral("big5:") + text; }
 
 LayoutModel modelOfSize(float W, float H)
 {

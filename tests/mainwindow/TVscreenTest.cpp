@@ -354,6 +354,19 @@ TEST(TVscreenCommands, PlainImagesRaiseSignals)
     EXPECT_EQ(update.count(), 1);
 }
 
+// The open-media dialog's frame stands beside tv_open, its bottom level with
+// the image's bottom.
+namespace {
+bool besideOpenImage(const TVscreen &screen, const QWidget &dialog)
+{
+    const QWidget *image = screen.tv_open();
+    const QPoint imageRightBottom = image->mapToGlobal(QPoint(image->width(), image->height()));
+    const QRect frame = dialog.frameGeometry();
+    return std::abs(frame.left() - imageRightBottom.x()) <= 1
+        && std::abs(frame.bottom() + 1 - imageRightBottom.y()) <= 1;
+}
+} // namespace
+
 TEST(TVscreenOpenDialog, PressesShowAndHide)
 {
     ScreenFixture f;
@@ -366,16 +379,9 @@ TEST(TVscreenOpenDialog, PressesShowAndHide)
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(f.screen->Timer6()->isActive());
     EXPECT_FALSE(f.screen->OpenDialogNext);
-    // Beside tv_open, its bottom level with the image's bottom.
-    const QPoint imageRightBottom = f.screen->tv_open()->mapToGlobal(
-        QPoint(f.screen->tv_open()->width(), f.screen->tv_open()->height()));
     // Timer6 corrects the place once the window system gave the dialog its frame.
-    EXPECT_TRUE(waitUntil([&] {
-        const QRect frame = dialog->frameGeometry();
-        return std::abs(frame.left() - imageRightBottom.x()) <= 1
-            && std::abs(frame.bottom() + 1 - imageRightBottom.y()) <= 1;
-    })) << dialog->frameGeometry().left() << "," << dialog->frameGeometry().bottom() << " vs "
-        << imageRightBottom.x() << "," << imageRightBottom.y();
+    EXPECT_TRUE(waitUntil([&] { return besideOpenImage(*f.screen, *dialog); }))
+        << dialog->frameGeometry().left() << "," << dialog->frameGeometry().bottom();
 
     f.press(f.screen->tv_open());
     EXPECT_FALSE(dialog->isVisible());
@@ -399,7 +405,7 @@ TEST(TVscreenOpenDialog, FollowsTheWindow)
     f.screen->setOpenFileDialog(&dialog);
     f.press(f.screen->tv_open());
     ASSERT_TRUE(dialog.isVisible());
-    QTest::qWait(150); // a few ticks: the place with the dialog's frame known
+    ASSERT_TRUE(waitUntil([&] { return besideOpenImage(*f.screen, dialog); }));
     const QPoint first = dialog.pos();
 
     f.screen->move(f.screen->pos() + QPoint(40, 25));
@@ -598,19 +604,18 @@ TEST(TVscreenExit, StoredPlacementRoundTrip)
 {
     // Closing in the expanded panel at 10200 stores 6885 and "Show"; the
     // next start opens at 6885 + 3325.
-    QStringList log;
-    RecordingSettingsStore settings(&log);
+    std::map<QString, QVariant> stored;
     {
         ScreenFixture f;
         f.start();
         f.click(f.screen->SwitchSkin());
         f.click(f.screen->tv_close());
-        settings.values = f.settings.values;
+        stored = f.settings.values;
     }
-    EXPECT_EQ(settings.values["Window/Width"], QVariant("6885"));
-    EXPECT_EQ(settings.values["Window/Channel"], QVariant("Show"));
+    EXPECT_EQ(stored["Window/Width"], QVariant("6885"));
+    EXPECT_EQ(stored["Window/Channel"], QVariant("Show"));
     ScreenFixture next;
-    next.settings.values = settings.values;
+    next.settings.values = stored;
     next.start();
     EXPECT_FLOAT_EQ(next.screen->layout().W, 10210);
     EXPECT_EQ(next.screen->SwitchSkin()->Tag(), "expand");

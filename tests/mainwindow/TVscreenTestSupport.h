@@ -3,6 +3,7 @@
 // events through the window system.
 #pragma once
 
+#include "MarkBig5.h"
 #include "fakes/FakePlayers.h"
 #include "mainwindow/TVscreen.h"
 #include "platform/SettingsStore.h"
@@ -61,8 +62,6 @@ bool waitUntil(Condition condition, int milliseconds = 3000)
     }
     return true;
 }
-
-inline QString markBig5(const QString &text) { return QStringLiteral("big5:") + text; }
 
 // Sets the system locale for one test and puts the old one back.
 class LocaleScope

@@ -143,14 +143,6 @@ TEST(RealClock, PositionsGiveTheClockText)
         EXPECT_EQ(realClockText(c.ms), c.text) << c.ms;
 }
 
-TEST(RealClock, PadsOnlySingleCharacterFields)
-{
-    EXPECT_EQ(padClockField("5"), "05");
-    EXPECT_EQ(padClockField("15"), "15");
-    EXPECT_EQ(padClockField(""), "");
-    EXPECT_EQ(padClockField("123"), "123");
-}
-
 TEST(ProgressBar, WmpWidthTruncatesOverTheStripWidth)
 {
     struct Case { float strip; double pos, dur; std::optional<int> x; };
