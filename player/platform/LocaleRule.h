@@ -17,10 +17,8 @@ using TextConverter = std::function<QString(const QString &)>;
 // all elsewhere (the property keeps whatever it showed before).
 struct LocaleRule
 {
-    using Converter = TextConverter;
-
     std::uint32_t locale = LocaleChinesePrc;
-    Converter toBig5;
+    TextConverter toBig5;
 
     bool isPrc() const { return locale == LocaleChinesePrc; }
     bool isTaiwan() const { return locale == LocaleChineseTaiwan; }

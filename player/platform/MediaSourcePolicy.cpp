@@ -43,9 +43,7 @@ MediaSourceDecision localFile(const QString &path, const QString &base)
     return d;
 }
 
-} // namespace
-
-bool MediaSourcePolicy::isNetworkScheme(const QString &lowerScheme)
+bool isNetworkScheme(const QString &lowerScheme)
 {
     static const QStringList schemes{QStringLiteral("http"), QStringLiteral("https"),
                                      QStringLiteral("rtsp"), QStringLiteral("rtmp"),
@@ -53,6 +51,9 @@ bool MediaSourcePolicy::isNetworkScheme(const QString &lowerScheme)
                                      QStringLiteral("mmst")};
     return schemes.contains(lowerScheme);
 }
+
+} // namespace
+
 
 MediaSourceDecision MediaSourcePolicy::check(const QString &source) const
 {
@@ -102,6 +103,11 @@ QString mediaTitle(const QString &source)
     text.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QString name = QFileInfo(text).fileName();
     return name.isEmpty() ? source.trimmed() : name;
+}
+
+bool hasProtocolPrefix(const QString &text)
+{
+    return protocolPrefix().match(text).hasMatch();
 }
 
 } // namespace kestova

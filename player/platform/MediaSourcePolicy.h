@@ -24,11 +24,8 @@ class MediaSourcePolicy
 {
 public:
     void setBaseDirectory(const QString &directory) { m_baseDirectory = directory; }
-    QString baseDirectory() const { return m_baseDirectory; }
 
     MediaSourceDecision check(const QString &source) const;
-
-    static bool isNetworkScheme(const QString &lowerScheme);
 
 private:
     QString m_baseDirectory;
@@ -37,5 +34,9 @@ private:
 // The "title" of a playlist item: the file name at the end of its URL or path
 // ("http://h/live/ch1.asf?x=1" gives "ch1.asf"); the whole text when it has none.
 QString mediaTitle(const QString &source);
+
+// True when the text starts with "scheme://", as the engine recognises a
+// protocol.
+bool hasProtocolPrefix(const QString &text);
 
 } // namespace kestova

@@ -21,7 +21,6 @@ public:
 
     void enter(QWidget *video);
     void leave();
-    bool isActive() const { return !m_video.isNull(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

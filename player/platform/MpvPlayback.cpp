@@ -3,7 +3,6 @@
 #include "platform/MpvProperties.h"
 #include "platform/WmpControl.h"
 
-#include <QRegularExpression>
 
 #include <mpv/client.h>
 
@@ -24,12 +23,6 @@ constexpr int kRenderWaitMs = 1000;
 // Options for network sources: trust the streams a container declares
 // instead of reading seconds of a live stream to describe them.
 constexpr char kShortProbe[] = "demuxer-lavf-probe-info=nostreams";
-
-bool looksLikeNetworkPath(const QString &path)
-{
-    static const QRegularExpression re(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
-    return re.match(path).hasMatch();
-}
 
 } // namespace
 
@@ -259,7 +252,7 @@ void MpvPlayback::onStartFile()
     m_endedNaturally = false;
     m_log.clear();
     m_sinceStart.start();
-    m_network = looksLikeNetworkPath(m_engine.property(mpvname::Path).toString());
+    m_network = hasProtocolPrefix(m_engine.property(mpvname::Path).toString());
     updateActivity();
     emit mediaStarted();
 }

@@ -59,7 +59,6 @@ public:
     void seek(double seconds);
 
     Activity activity() const { return m_activity; }
-    bool isLive() const { return m_live; }
     double position() const;        // seconds, 0 when nothing is loaded
     double length() const;          // seconds, 0 for live or unknown
     int bufferingPercent() const;   // 100 when nothing is being waited for

@@ -86,9 +86,10 @@ void MpvRealControl::DoPause()
     m_playback.setPaused(true);
 }
 
-void MpvRealControl::SetStartupOption(int dispatchId, bool value)
+void MpvRealControl::SetStartupOption(int, bool)
 {
-    m_startupOptions.insert(dispatchId, value);
+    // The options tune the original component's own start; this player has
+    // nothing they would change.
 }
 
 void MpvRealControl::SetVolume(int volume)

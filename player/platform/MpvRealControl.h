@@ -56,8 +56,6 @@ public:
     QWidget *videoWidget() override;
 
     int volume() const { return m_volume; }
-    // The start-up options as set; the player gives them no meaning.
-    QMap<int, bool> startupOptions() const { return m_startupOptions; }
     MpvPlayback &playback() { return m_playback; }
 
 private:
@@ -70,7 +68,6 @@ private:
     MpvFullScreen m_fullScreen;
     QPointer<QWidget> m_video;
     QString m_source;
-    QMap<int, bool> m_startupOptions;
     int m_state = Stopped;
     int m_volume = 100;
     bool m_mute = false;

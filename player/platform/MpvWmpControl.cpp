@@ -11,16 +11,6 @@ namespace kestova {
 
 namespace {
 
-// playState values by number: the interface's enumerator for 6 shares its
-// name with the Buffering event.
-constexpr int kStateUndefined = 0;
-constexpr int kStateStopped = 1;
-constexpr int kStatePaused = 2;
-constexpr int kStatePlaying = 3;
-constexpr int kStateBuffering = 6;
-constexpr int kStateMediaEnded = 8;
-constexpr int kStateTransitioning = 9;
-
 // Values of the change argument of CurrentPlaylistChange.
 constexpr int kPlaylistCleared = 1;
 constexpr int kPlaylistAppended = 6;
@@ -46,8 +36,8 @@ MpvWmpControl::MpvWmpControl(MpvEngineConfig config, QObject *parent)
     connect(&m_playback, &MpvPlayback::failed, this, &MpvWmpControl::onFailed);
     connect(&m_playback, &MpvPlayback::mediaStarted, this, [this] { emit MediaChange(nullptr); });
     connect(&m_playback, &MpvPlayback::mediaLoaded, this, &MpvWmpControl::NewStream);
-    connect(&m_playback, &MpvPlayback::mediaEnded, this, [this] { setState(kStateMediaEnded); });
-    connect(&m_playback, &MpvPlayback::queueEnded, this, [this] { setState(kStateStopped); });
+    connect(&m_playback, &MpvPlayback::mediaEnded, this, [this] { setState(WmpControl::MediaEnded); });
+    connect(&m_playback, &MpvPlayback::queueEnded, this, [this] { setState(WmpControl::Stopped); });
 }
 
 MpvWmpControl::~MpvWmpControl()
@@ -83,7 +73,7 @@ void MpvWmpControl::close()
     m_playback.stop();
     m_url.clear();
     m_playlist.clear();
-    setState(kStateUndefined);
+    setState(WmpControl::Undefined);
 }
 
 void MpvWmpControl::play()
@@ -228,27 +218,27 @@ void MpvWmpControl::onActivityChanged(MpvPlayback::Activity previous,
     using A = MpvPlayback::Activity;
     switch (current) {
     case A::Idle:
-        if (m_state != kStateMediaEnded && m_state != kStateUndefined)
-            setState(kStateStopped);
-        else if (m_state == kStateUndefined && previous != A::Idle)
-            setState(kStateStopped);
+        // A clip that ended keeps saying so until the next one starts.
+        if (m_state != WmpControl::MediaEnded)
+            setState(WmpControl::Stopped);
         break;
     case A::Contacting:
-        setState(kStateTransitioning);
+        setState(WmpControl::Transitioning);
         break;
     case A::Buffering:
-        setState(kStateBuffering);
+        setState(WmpControl::BufferingState);
         break;
     case A::Playing:
-        setState(kStatePlaying);
+        setState(WmpControl::Playing);
         break;
     case A::Paused:
-        setState(kStatePaused);
+        setState(WmpControl::Paused);
         break;
     }
-    if (current == A::Buffering && previous != A::Buffering)
+    // The playback reports changes only, so previous and current differ.
+    if (current == A::Buffering)
         post([this] { emit Buffering(true); });
-    else if (previous == A::Buffering && current != A::Buffering)
+    else if (previous == A::Buffering)
         post([this] { emit Buffering(false); });
 }
 

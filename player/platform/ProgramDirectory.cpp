@@ -9,7 +9,7 @@
 namespace kestova {
 namespace {
 
-const char *const kListFiles[] = {"av.txt", "tv.zqv"};
+const char *const kListFiles[] = {PlainListFileName, ScrambledListFileName};
 
 bool holdsListFile(const QString &dir)
 {

@@ -4,6 +4,10 @@
 
 namespace kestova {
 
+// The two channel-list files of the program directory.
+inline constexpr char PlainListFileName[] = "av.txt";
+inline constexpr char ScrambledListFileName[] = "tv.zqv";
+
 // The folder that holds "av.txt" and "tv.zqv" and that the list update writes.
 // The executable's own folder when it holds a list file and is writable (a
 // build tree, a portable copy); otherwise the per-user data folder, seeded

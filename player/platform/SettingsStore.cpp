@@ -29,11 +29,6 @@ void QtSettingsStore::setString(const QString &key, const QString &text)
     m_settings->setValue(key, text);
 }
 
-void QtSettingsStore::setValue(const QString &key, const QVariant &value)
-{
-    m_settings->setValue(key, value);
-}
-
 bool QtSettingsStore::sync()
 {
     m_settings->sync();

@@ -45,7 +45,6 @@ public:
 
     std::optional<QVariant> value(const QString &key) const override;
     void setString(const QString &key, const QString &text) override;
-    void setValue(const QString &key, const QVariant &value);
     bool sync() override;
 
 private:

@@ -24,6 +24,7 @@ Catalogue buildCatalogue(const QString &recordText, std::uint32_t locale,
     Catalogue result;
     if (recordText.isEmpty())
         return result;
+    const LocaleRule rule{locale, toBig5};
 
     const QStringList records = recordText.split(QStringLiteral("##"));
     TwipsRect previous = frame.templateButton;
@@ -56,17 +57,12 @@ Catalogue buildCatalogue(const QString &recordText, std::uint32_t locale,
         }
         entry.geometry.Height = frame.templateButton.Height;
 
+        // Chinese systems show the name, others the channel number.
         const QString number = QString::number(entry.index);
-        if (locale == 0x404) {
-            entry.caption = toBig5(name);
-            entry.toolTip = QStringLiteral("No.") + number + QLatin1Char(' ') + entry.caption;
-        } else if (locale == 0x804) {
-            entry.caption = name;
-            entry.toolTip = QStringLiteral("No.") + number + QLatin1Char(' ') + name;
-        } else {
-            entry.caption = number;
-            entry.toolTip = QStringLiteral("No.") + number;
-        }
+        entry.caption = rule.isChinese() ? rule.convert(name) : number;
+        entry.toolTip = QStringLiteral("No.") + number;
+        if (rule.isChinese())
+            entry.toolTip += QLatin1Char(' ') + entry.caption;
 
         previous = entry.geometry;
         result.buttons.push_back(std::move(entry));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/LocaleRule.h"
+
 #include <QString>
 
 #include <array>
@@ -52,8 +54,6 @@ struct Catalogue
     // The new height of morechannel when the last button reaches below 6285.
     std::optional<float> morechannelHeight;
 };
-
-using TextConverter = std::function<QString(const QString &)>;
 
 // Builds the catalogue from a record text ("name|sources|flags" joined by
 // "##"). Records that are empty or have fewer than three fields are skipped;

@@ -1,33 +1,29 @@
 #include "startup/ChannelListReading.h"
 
 #include "platform/FileAccess.h"
+#include "platform/ProgramDirectory.h"
 #include "startup/ChannelListFormat.h"
-
-#include <QDir>
 
 namespace kestova {
 namespace {
 
-const QString PlainListFile = QStringLiteral("av.txt");
-const QString ScrambledListFile = QStringLiteral("tv.zqv");
 const QString RecordSeparator = QStringLiteral("##");
 
 } // namespace
 
 ChannelLists readChannelLists(const QString &programDirectory)
 {
-    const QDir dir(programDirectory);
     ChannelLists lists;
 
     // The plain part: each of its records ends in "##".
     QString plainPart;
-    const QString plainPath = dir.filePath(PlainListFile);
+    const QString plainPath = listFilePath(programDirectory, QLatin1String(PlainListFileName));
     if (fileExists(plainPath)) {
         if (const auto bytes = readWholeFile(plainPath))
             plainPart = readPlainList(*bytes);
     }
 
-    const QString scrambledPath = dir.filePath(ScrambledListFile);
+    const QString scrambledPath = listFilePath(programDirectory, QLatin1String(ScrambledListFileName));
     if (fileExists(scrambledPath)) {
         const auto bytes = readWholeFile(scrambledPath);
         const auto scrambled = bytes ? readScrambledList(*bytes) : std::nullopt;

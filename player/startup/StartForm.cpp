@@ -1,5 +1,6 @@
 #include "startup/StartForm.h"
 
+#include "mainwindow/Skin.h"
 #include "mainwindow/TVscreen.h"
 #include "platform/RealControl.h"
 #include "platform/SettingsStore.h"
@@ -10,7 +11,6 @@
 
 #include <QEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 namespace kestova {
@@ -115,11 +115,10 @@ void StartForm::activate()
 void StartForm::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    QSvgRenderer art(QStringLiteral(":/skin/splash.svg"));
-    if (art.isValid())
-        art.render(&painter, rect());
-    else
+    if (skin::pictureSize(QStringLiteral("splash")).isEmpty())
         painter.fillRect(rect(), QColor(0x14, 0x1a, 0x24));
+    else
+        skin::paintPicture(painter, rect(), QStringLiteral("splash"));
 }
 
 ChannelLists loadChannelCatalogue(TVscreen &window, const QString &programDirectory)

@@ -35,7 +35,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 #include <QUdpSocket>
@@ -51,13 +51,6 @@ namespace {
 constexpr int kPlayTimeoutMs = 20000;
 
 bool onScreen() { return QGuiApplication::platformName() != QLatin1String("offscreen"); }
-
-int freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
 
 // The first of four free UDP ports in a row (RTP and RTCP for video and
 // sound), even as RTP wants; two test programs running at once must not share
@@ -82,8 +75,8 @@ class RtspStream
 public:
     RtspStream()
     {
-        m_clientPort = freePort();
-        const int sourcePort = freePort();
+        m_clientPort = MediaFixture::closedPort();
+        const int sourcePort = MediaFixture::closedPort();
         m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         // Debian's rtsp-server-perl, started so that its RTP ports really
         // start at the block given: its housekeeping falls back to the
