@@ -32,7 +32,6 @@ public:
 
     // The maker's site from the channel list; empty means no statistics hits.
     void setSiteAddress(const QString &siteAddress) { m_siteAddress = siteAddress; }
-    QString siteAddress() const { return m_siteAddress; }
 
     // Returns both players to their idle state with the "m" player in use.
     // False when a click handled while it let messages through started

@@ -26,7 +26,6 @@ public:
                      StatisticsRequest *statistics = nullptr);
     ~TVscreenPlayback() override;
 
-    Playback &playback() { return *m_playback; }
     // The maker's site from the channel list (StartForm's SiteAddress).
     void setSiteAddress(const QString &siteAddress);
 

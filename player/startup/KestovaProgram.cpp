@@ -11,23 +11,18 @@
 namespace kestova {
 
 KestovaProgram::KestovaProgram(const QString &programDirectory)
-    : m_programDirectory(programDirectory)
-    , m_settings(std::make_unique<QtSettingsStore>())
+    : m_settings(std::make_unique<QtSettingsStore>())
     , m_tvPlayer(std::make_unique<MpvWmpControl>())
     , m_tvPlayer2(std::make_unique<MpvRealControl>())
 {
     // Channel lists may name clips relative to the program directory.
-    m_tvPlayer->setBaseDirectory(m_programDirectory);
-    m_tvPlayer2->setBaseDirectory(m_programDirectory);
+    m_tvPlayer->setBaseDirectory(programDirectory);
+    m_tvPlayer2->setBaseDirectory(programDirectory);
     m_startForm = std::make_unique<StartForm>(*this, *m_settings, *m_tvPlayer, *m_tvPlayer2,
-                                              m_programDirectory);
+                                              programDirectory);
 }
 
-KestovaProgram::~KestovaProgram()
-{
-    m_window.reset();
-    m_startForm.reset();
-}
+KestovaProgram::~KestovaProgram() = default;
 
 void KestovaProgram::start()
 {

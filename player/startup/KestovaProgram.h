@@ -30,15 +30,10 @@ public:
     // sequence.
     void start();
 
-    StartForm &startForm() { return *m_startForm; }
-    // Null until the start-up sequence has loaded it.
-    TVscreen *mainWindow() const { return m_window.get(); }
-
     TVscreen &loadMainWindow() override;
     void showMainWindow() override;
 
 private:
-    QString m_programDirectory;
     std::unique_ptr<QtSettingsStore> m_settings;
     std::unique_ptr<MpvWmpControl> m_tvPlayer;
     std::unique_ptr<MpvRealControl> m_tvPlayer2;

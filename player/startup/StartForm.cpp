@@ -6,7 +6,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/SystemLocale.h"
 #include "platform/WmpControl.h"
-#include "startup/ChannelListReading.h"
+#include "startup/CatalogueInstall.h"
 #include "startup/GB2BIG5.h"
 
 #include <QEvent>
@@ -119,28 +119,6 @@ void StartForm::paintEvent(QPaintEvent *)
         painter.fillRect(rect(), QColor(0x14, 0x1a, 0x24));
     else
         skin::paintPicture(painter, rect(), QStringLiteral("splash"));
-}
-
-ChannelLists loadChannelCatalogue(TVscreen &window, const QString &programDirectory)
-{
-    ChannelLists lists = readChannelLists(programDirectory);
-    if (!lists.usable) {
-        window.setSwitchSkinVisible(false);
-        return lists;
-    }
-    if (lists.scrambledListRead)
-        window.setListVersionTag(lists.versionTag);
-
-    installCatalogue(window, buildCatalogue(lists.recordText, SystemLocale, window.catalogueFrame(), &GbToBig5));
-    return lists;
-}
-
-void installCatalogue(TVscreen &window, const Catalogue &catalogue)
-{
-    ChannelFlags.fill(QString());
-    for (const ChannelButtonEntry &button : catalogue.buttons)
-        ChannelFlags[std::size_t(button.index)] = button.flags;
-    window.buildChannelButtons(catalogue);
 }
 
 void StartForm::runStartupSequence()

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "startup/ChannelCatalogue.h"
-
 #include <QLabel>
+#include <QString>
 #include <QTimer>
 #include <QWidget>
 
@@ -44,8 +43,6 @@ public:
     QString Reserved4;
     QString Reserved5;
 
-    QLabel *Label3() const { return m_label3; }
-    QLabel *Label4() const { return m_label4; }
     QLabel *Label6() const { return m_label6; }
     QTimer &Timer1() { return m_timer1; }
 
@@ -68,16 +65,5 @@ private:
     QLabel *m_label5 = nullptr;
     QLabel *m_label6 = nullptr;
 };
-
-// Reads both list files of the directory and builds the channel catalogue into
-// the main window: channel buttons, ChannelFlags, the list version tag. Returns
-// the lists read, so the caller can take the addresses; when the scrambled list
-// is unusable nothing is built and the panel switch is hidden.
-struct ChannelLists;
-ChannelLists loadChannelCatalogue(TVscreen &window, const QString &programDirectory);
-
-// Puts a built catalogue in place: ChannelFlags and the window's channel
-// buttons, replacing the previous ones.
-void installCatalogue(TVscreen &window, const Catalogue &catalogue);
 
 } // namespace kestova

@@ -155,6 +155,5 @@ TEST(GbToBig5, TextsComeOutTraditional)
     for (const Case &c : cases) {
         const QString in = QString::fromUtf8(c.simplified);
         EXPECT_EQ(GbToBig5(in), QString::fromUtf8(c.traditional)) << c.simplified;
-        EXPECT_EQ(in, QString::fromUtf8(c.simplified)); // the argument is untouched
     }
 }

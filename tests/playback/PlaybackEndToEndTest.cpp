@@ -19,7 +19,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/StatisticsRequest.h"
 #include "startup/ChannelCatalogue.h"
-#include "startup/StartForm.h"
+#include "startup/CatalogueInstall.h"
 
 #include <gtest/gtest.h>
 
