@@ -1,6 +1,6 @@
 #include "playback/PlayerEvents.h"
 
-#include "playback/MessagePresenter.h"
+#include "platform/MessagePresenter.h"
 #include "playback/PlaybackView.h"
 #include "playback/StatusTexts.h"
 #include "platform/RealControl.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/LocaleRule.h"
-#include "playback/MessageBoxPresenter.h"
+#include "platform/MessageBoxPresenter.h"
 #include "playback/Playback.h"
 #include "playback/TVscreenPlaybackView.h"
 

@@ -1,8 +1,7 @@
 #include "startup/GB2BIG5.h"
 
+#include "platform/FileAccess.h"
 #include "platform/TextCodec.h"
-
-#include <QFile>
 
 #include <array>
 #include <cstdint>
@@ -43,12 +42,10 @@ bool loadGbToBig5Table()
     Table &t = table();
     if (t.loaded)
         return true;
-    QFile resource(QString::fromLatin1(GbToBig5ResourcePath));
-    if (!resource.open(QIODevice::ReadOnly) || resource.size() != GbToBig5ResourceSize)
+    const auto resource = readWholeFile(QString::fromLatin1(GbToBig5ResourcePath));
+    if (!resource || resource->size() != GbToBig5ResourceSize)
         return false;
-    const QByteArray bytes = resource.readAll();
-    if (bytes.size() != GbToBig5ResourceSize)
-        return false;
+    const QByteArray &bytes = *resource;
 
     // Rows 167..254 in order, cells 161..254 in each; row 255 stays zero.
     qsizetype j = 0;

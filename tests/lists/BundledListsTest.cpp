@@ -1,5 +1,6 @@
 // The default lists and demo clip that the build puts next to the executable.
 #include "startup/ChannelListFormat.h"
+#include "startup/ChannelListReading.h"
 
 #include "platform/TextCodec.h"
 
@@ -23,13 +24,13 @@ QByteArray readBin(const QString &name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The combined record text as start-up builds it: P, then Jiemi(BODY).
+// The channel records as the start-up reads them from both files.
 QStringList combinedRecords()
 {
-    const auto list = readScrambledList(readBin("tv.zqv"));
-    if (!list)
+    const ChannelLists lists = readChannelLists(binDir.path());
+    if (!lists.usable)
         return {};
-    return (readPlainList(readBin("av.txt")) + list->recordText).split(QStringLiteral("##"));
+    return lists.recordText.split(QStringLiteral("##"));
 }
 
 } // namespace
@@ -38,9 +39,9 @@ TEST(BundledLists, TvZqvCarriesOurAddressesAndVersion)
 {
     const auto list = readScrambledList(readBin("tv.zqv"));
     ASSERT_TRUE(list.has_value());
-    EXPECT_EQ(list->F1, QStringLiteral("2026.12.01"));
-    EXPECT_EQ(list->F2, QStringLiteral("http://www.kestova.example"));
-    EXPECT_EQ(list->F3, QStringLiteral("http://update.kestova.example/tvlist.txt"));
+    EXPECT_EQ(list->F1, QStringLiteral(KESTOVA_LIST_VERSION));
+    EXPECT_EQ(list->F2, QStringLiteral(KESTOVA_SITE_ADDRESS));
+    EXPECT_EQ(list->F3, QStringLiteral(KESTOVA_UPDATE_ADDRESS));
 }
 
 TEST(BundledLists, EveryChannelIsAWellFormedRecord)

@@ -4,7 +4,7 @@
 // log as the player fakes of tests/fakes/FakePlayers.h, so one list shows the
 // order of calls across the window and both players.
 
-#include "playback/MessagePresenter.h"
+#include "platform/MessagePresenter.h"
 #include "playback/PlaybackView.h"
 #include "platform/StatisticsRequest.h"
 

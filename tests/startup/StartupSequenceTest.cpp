@@ -66,7 +66,8 @@ QByteArray scrambledFile(const QString &records, const QString &version = QStrin
 struct Program : StartupHost
 {
     explicit Program(const QString &dir, std::uint32_t locale = LocaleChinesePrc)
-        : TVPlayer(&calls), TVPlayer2(&calls), splash(*this, settings, TVPlayer, TVPlayer2, dir)
+        : previousLocale(SystemLocale), TVPlayer(&calls), TVPlayer2(&calls),
+          splash(*this, settings, TVPlayer, TVPlayer2, dir)
     {
         SystemLocale = locale;
         loadGbToBig5Table();
@@ -76,7 +77,7 @@ struct Program : StartupHost
     {
         window.reset();
         ChannelFlags.fill(QString());
-        SystemLocale = 0;
+        SystemLocale = previousLocale;
     }
 
     TVscreen &loadMainWindow() override
@@ -102,6 +103,7 @@ struct Program : StartupHost
         return out;
     }
 
+    const std::uint32_t previousLocale;
     QStringList calls;
     MemorySettingsStore settings;
     FakeWmpControl TVPlayer;

@@ -1,4 +1,4 @@
-#include "playback/MessageBoxPresenter.h"
+#include "platform/MessageBoxPresenter.h"
 
 #include <QMessageBox>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playback/MessagePresenter.h"
+#include "platform/MessagePresenter.h"
 
 #include <QPointer>
 #include <QString>
