@@ -183,11 +183,21 @@ QString readPlainList(QByteArrayView fileBytes)
     return transformPlainList(joinListLines(decodePlainListFile(fileBytes)));
 }
 
+namespace {
+
+// The first "###", where the body ends and the trailer starts.
+Codes::const_iterator findTrailerMarker(const Codes &codes)
+{
+    static constexpr std::array<std::uint16_t, 3> marker{HashCode, HashCode, HashCode};
+    return std::search(codes.begin(), codes.end(), marker.begin(), marker.end());
+}
+
+} // namespace
+
 std::optional<ScrambledList> readScrambledList(QByteArrayView fileBytes)
 {
     const Codes z = splitGbkCharacters(fileBytes);
-    static constexpr std::array<std::uint16_t, 3> separator{HashCode, HashCode, HashCode};
-    const auto found = std::search(z.begin(), z.end(), separator.begin(), separator.end());
+    const auto found = findTrailerMarker(z);
     if (found == z.end())
         return std::nullopt;
     const qsizetype bodyEnd = found - z.begin();
@@ -238,16 +248,10 @@ ScrambledListWrite writeScrambledList(const ScrambledList &list)
 
     const QByteArray body = Jiami(toGbk(list.recordText));
     {
+        // A reader cuts the body at the first "###", so neither may the body
+        // hold one nor may its own '#' run into the marker that follows it.
         const Codes codes = splitGbkCharacters(body);
-        const Codes withSeparator = [&] {
-            Codes c = codes;
-            c.insert(c.end(), 3, HashCode);
-            return c;
-        }();
-        static constexpr std::array<std::uint16_t, 3> separator{HashCode, HashCode, HashCode};
-        const auto found = std::search(withSeparator.begin(), withSeparator.end(),
-                                       separator.begin(), separator.end());
-        if (found - withSeparator.begin() != qsizetype(codes.size()))
+        if (findTrailerMarker(codes) != codes.end() || (!codes.empty() && codes.back() == HashCode))
             return {{}, QStringLiteral("the records scramble to a text with \"###\" or a trailing '#'; "
                                        "rename or reorder a channel")};
     }
