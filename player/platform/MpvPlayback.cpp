@@ -76,10 +76,7 @@ bool MpvPlayback::open(const QString &source)
         return false;
     }
     ++m_loadsInFlight;
-    m_active = true;
-    m_loaded = false;
-    m_restartSeen = false;
-    m_live = false;
+    resetMedium(true);
     updateActivity();
     return true;
 }
@@ -165,9 +162,7 @@ void MpvPlayback::stop()
     if (m_engine.isStarted())
         m_engine.command({QString::fromLatin1(mpvname::Stop)});
     m_loadsInFlight = 0;
-    m_active = false;
-    m_loaded = false;
-    m_restartSeen = false;
+    resetMedium(false);
     updateActivity();
 }
 
@@ -245,10 +240,7 @@ void MpvPlayback::onStartFile()
     m_loadsInFlight = std::max(0, m_loadsInFlight - 1);
     if (m_failure)
         reportFailure(); // the previous entry's failure is complete now
-    m_active = true;
-    m_loaded = false;
-    m_restartSeen = false;
-    m_live = false;
+    resetMedium(true);
     m_endedNaturally = false;
     m_log.clear();
     m_sinceStart.start();
@@ -275,12 +267,11 @@ void MpvPlayback::onPlaybackRestart()
 void MpvPlayback::onEndFile(int reason, int error)
 {
     const bool started = m_restartSeen;
-    m_active = m_loadsInFlight > 0; // until the next entry starts, if any
-    m_loaded = false;
-    m_restartSeen = false;
+    const bool live = m_live;
+    resetMedium(m_loadsInFlight > 0); // active until the next entry starts, if any
     switch (reason) {
     case MPV_END_FILE_REASON_EOF:
-        if (m_network && m_live && started) {
+        if (m_network && live && started) {
             m_failure = PlaybackFailure{};
             m_failure->playbackStarted = true;
             beginFailure(0, true);
@@ -327,13 +318,19 @@ void MpvPlayback::cancelFailure()
     m_failure.reset();
 }
 
+void MpvPlayback::resetMedium(bool active)
+{
+    m_active = active;
+    m_loaded = false;
+    m_restartSeen = false;
+    m_live = false;
+}
+
 void MpvPlayback::onIdle()
 {
     if (m_loadsInFlight > 0)
         return; // an IDLE from before the latest load
-    m_active = false;
-    m_loaded = false;
-    m_restartSeen = false;
+    resetMedium(false);
     updateActivity();
     if (m_endedNaturally) {
         m_endedNaturally = false;

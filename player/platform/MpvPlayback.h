@@ -86,6 +86,8 @@ private:
     void reportFailure();
     void cancelFailure();
     void refuse(const QString &reason);
+    // A new entry (active) or none (inactive): nothing loaded or shown yet.
+    void resetMedium(bool active);
     void updateActivity();
     QStringList loadArguments(const MediaSourceDecision &decision, const char *mode) const;
     bool load(QStringList args);

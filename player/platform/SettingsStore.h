@@ -52,7 +52,7 @@ private:
 };
 
 // An in-memory store for logic tests.
-class MemorySettingsStore final : public SettingsStore
+class MemorySettingsStore : public SettingsStore
 {
 public:
     std::optional<QVariant> value(const QString &key) const override

@@ -15,10 +15,42 @@
 
 namespace kestova::test {
 
-class FakeWmpControl final : public WmpControl
+// What both fakes share: the call log and a plain widget as the video.
+template <class Control>
+class RecordingFake : public Control
 {
 public:
-    explicit FakeWmpControl(QStringList *log = nullptr) : m_log(log) {}
+    RecordingFake(QStringList *log, const char *name) : m_log(log), m_name(QString::fromLatin1(name)) {}
+
+    QWidget *videoWidget() override
+    {
+        if (!m_widget)
+            m_widget = std::make_unique<QWidget>();
+        return m_widget.get();
+    }
+
+    // This fake's calls, without the prefix.
+    QStringList ownCalls;
+
+protected:
+    void record(const QString &call)
+    {
+        ownCalls << call;
+        if (m_log)
+            m_log->append(m_name + QLatin1Char('.') + call);
+    }
+    static QString flag(bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); }
+
+private:
+    QStringList *m_log;
+    QString m_name;
+    std::unique_ptr<QWidget> m_widget;
+};
+
+class FakeWmpControl final : public RecordingFake<WmpControl>
+{
+public:
+    explicit FakeWmpControl(QStringList *log = nullptr) : RecordingFake(log, "TVPlayer") {}
 
     QString URL() const override { return url; }
     void setURL(const QString &u) override { url = u; record("URL=" + u); }
@@ -36,7 +68,7 @@ public:
     int volume() const override { return volumeValue; }
     void setVolume(int v) override { volumeValue = v; record("settings.volume=" + QString::number(v)); }
     bool mute() const override { return muted; }
-    void setMute(bool m) override { muted = m; record(QString("settings.mute=") + (m ? "true" : "false")); }
+    void setMute(bool m) override { muted = m; record(QStringLiteral("settings.mute=") + flag(m)); }
     double duration() const override { return durationValue; }
     void setBufferingTime(int ms) override { record("network.bufferingTime=" + QString::number(ms)); }
     int bufferingProgress() const override { return bufferingProgressValue; }
@@ -63,18 +95,12 @@ public:
                                                                              : QString();
     }
     qint32 errorCode() const override { return error; }
-    void setFullScreen(bool f) override { record(QString("fullScreen=") + (f ? "true" : "false")); }
+    void setFullScreen(bool f) override { record(QStringLiteral("fullScreen=") + flag(f)); }
     bool stretchToFit() const override { return stretch; }
     void setStretchToFit(bool s) override
     {
         stretch = s;
-        record(QString("stretchToFit=") + (s ? "true" : "false"));
-    }
-    QWidget *videoWidget() override
-    {
-        if (!m_widget)
-            m_widget = std::make_unique<QWidget>();
-        return m_widget.get();
+        record(QStringLiteral("stretchToFit=") + flag(s));
     }
 
     // Values the code under test reads.
@@ -90,23 +116,12 @@ public:
     QStringList playlist;
     qint32 error = 0;
     bool stretch = false;
-    QStringList ownCalls;
-
-private:
-    void record(const QString &call)
-    {
-        ownCalls << call;
-        if (m_log)
-            m_log->append("TVPlayer." + call);
-    }
-    QStringList *m_log;
-    std::unique_ptr<QWidget> m_widget;
 };
 
-class FakeRealControl final : public RealControl
+class FakeRealControl final : public RecordingFake<RealControl>
 {
 public:
-    explicit FakeRealControl(QStringList *log = nullptr) : m_log(log) {}
+    explicit FakeRealControl(QStringList *log = nullptr) : RecordingFake(log, "TVPlayer2") {}
 
     void SetSource(const QString &u) override { source = u; record("SetSource=" + u); }
     QString GetSource() const override { return source; }
@@ -115,24 +130,18 @@ public:
     void DoPause() override { record("DoPause"); }
     void SetStartupOption(int id, bool v) override
     {
-        record(QString("SetStartupOption(%1,%2)").arg(id).arg(v ? "true" : "false"));
+        record(QString("SetStartupOption(%1,%2)").arg(id).arg(flag(v)));
     }
     void SetVolume(int v) override { volumeValue = v; record("SetVolume=" + QString::number(v)); }
     bool GetMute() const override { return muted; }
-    void SetMute(bool m) override { muted = m; record(QString("SetMute=") + (m ? "true" : "false")); }
+    void SetMute(bool m) override { muted = m; record(QStringLiteral("SetMute=") + flag(m)); }
     int GetBandwidthCurrent() const override { return bandwidth; }
     int GetPosition() const override { return position; }
     int GetPlayState() const override { return state; }
     int GetLength() const override { return length; }
     void SetPosition(int ms) override { position = ms; record("SetPosition=" + QString::number(ms)); }
     void SetFullScreen() override { record("SetFullScreen"); }
-    void SetActivated(bool on) override { record(QString("SetActivated=") + (on ? "true" : "false")); }
-    QWidget *videoWidget() override
-    {
-        if (!m_widget)
-            m_widget = std::make_unique<QWidget>();
-        return m_widget.get();
-    }
+    void SetActivated(bool on) override { record(QStringLiteral("SetActivated=") + flag(on)); }
 
     QString source;
     int volumeValue = 50;
@@ -141,17 +150,6 @@ public:
     int position = 0;
     int state = Stopped;
     int length = 0;
-    QStringList ownCalls;
-
-private:
-    void record(const QString &call)
-    {
-        ownCalls << call;
-        if (m_log)
-            m_log->append("TVPlayer2." + call);
-    }
-    QStringList *m_log;
-    std::unique_ptr<QWidget> m_widget;
 };
 
 } // namespace kestova::test

@@ -22,28 +22,20 @@
 namespace kestova::test {
 
 // Settings in memory; every write also goes to the shared call log.
-class RecordingSettingsStore final : public SettingsStore
+class RecordingSettingsStore final : public MemorySettingsStore
 {
 public:
     explicit RecordingSettingsStore(QStringList *log) : m_log(log) {}
-    std::optional<QVariant> value(const QString &key) const override
-    {
-        auto it = values.find(key);
-        if (it == values.end())
-            return std::nullopt;
-        return it->second;
-    }
     void setString(const QString &key, const QString &text) override
     {
-        values[key] = text;
+        MemorySettingsStore::setString(key, text);
         m_log->append("settings." + key + "=" + text);
     }
     bool sync() override
     {
         m_log->append("settings.sync");
-        return true;
+        return MemorySettingsStore::sync();
     }
-    std::map<QString, QVariant> values;
 
 private:
     QStringList *m_log;
