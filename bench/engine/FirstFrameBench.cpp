@@ -13,6 +13,7 @@
 // is skipped and only TVPlayer's figures are printed.
 
 #include "MediaFixture.h"
+#include "MpvCommandLine.h"
 
 #include "platform/MpvWmpControl.h"
 
@@ -35,15 +36,8 @@ namespace {
 
 constexpr int kRuns = 7;
 constexpr int kTimeoutMs = 15000;
-constexpr char kFirstFrameLine[] = "first video frame after restart shown";
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
+using bench::cliFirstFrame;
+using bench::median;
 
 MpvEngineConfig benchConfig()
 {
@@ -69,7 +63,7 @@ std::optional<PlayerFigures> playerFirstFrame(MpvWmpControl &player, const QStri
     engine.setLogLevel("v");
     const QMetaObject::Connection marker = QObject::connect(
         &engine, &MpvEngine::logMessage, [&](const QString &, const QString &, const QString &text) {
-            if (figures.firstFrame < 0 && text.contains(QLatin1String(kFirstFrameLine)))
+            if (figures.firstFrame < 0 && text.contains(QLatin1String(bench::FirstFrameLine)))
                 figures.firstFrame = clock.nsecsElapsed() / 1e9;
         });
     clock.start();
@@ -83,43 +77,6 @@ std::optional<PlayerFigures> playerFirstFrame(MpvWmpControl &player, const QStri
     if (!playing || !stopped)
         return std::nullopt;
     return figures;
-}
-
-struct CliFigures
-{
-    double total = -1;
-    double load = -1;
-};
-
-std::optional<CliFigures> cliFirstFrame(const QString &mpv, const QString &url)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(mpv, {"--no-config", "--vo=null", "--ao=null", "--frames=1", "--msg-time",
-                        "--msg-level=all=warn,cplayer=v", url});
-    if (!process.waitForFinished(kTimeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        return std::nullopt;
-    }
-    static const QRegularExpression stamp(QStringLiteral("^\\[\\s*([0-9.]+)\\]"));
-    double scriptsDone = -1;
-    CliFigures figures;
-    const QStringList lines = QString::fromUtf8(process.readAll()).split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        const QRegularExpressionMatch m = stamp.match(line);
-        if (!m.hasMatch())
-            continue;
-        const double t = m.captured(1).toDouble();
-        if (line.contains(QLatin1String("Done loading scripts.")))
-            scriptsDone = t;
-        if (line.contains(QLatin1String(kFirstFrameLine))) {
-            figures.total = t;
-            figures.load = scriptsDone >= 0 ? t - scriptsDone : t;
-            return figures;
-        }
-    }
-    return std::nullopt;
 }
 
 void measure(const char *name, const QString &url, const QString &mpv, double target)
@@ -140,7 +97,7 @@ void measure(const char *name, const QString &url, const QString &mpv, double ta
             warmPlaying.push_back(f->playing);
         }
         if (!mpv.isEmpty())
-            if (const auto f = cliFirstFrame(mpv, url)) {
+            if (const auto f = cliFirstFrame(mpv, url, kTimeoutMs)) {
                 cliTotal.push_back(f->total);
                 cliLoad.push_back(f->load);
             }

@@ -6,6 +6,7 @@
 // Prints one line per figure.
 
 #include "MediaFixture.h"
+#include "MpvCommandLine.h"
 
 #include "DravoButton.h"
 #include "mainwindow/SkinImage.h"
@@ -80,27 +81,6 @@ double clickToFirstFrame(TVscreen &window, WmpControl &wmp, int channel)
     return playing || wmp.playState() == WmpControl::Playing ? seconds : -1;
 }
 
-// The mpv command line's own time to its first frame, from its log.
-double mpvCommandLine(const QString &url)
-{
-    QProcess mpv;
-    mpv.start(QStringLiteral("mpv"), {"--no-config", "--vo=null", "--ao=null", "--frames=1", "--msg-time",
-                                      "--msg-level=all=v", url});
-    if (!mpv.waitForStarted(5000))
-        return -1;
-    mpv.waitForFinished(30000);
-    const QString log = QString::fromLocal8Bit(mpv.readAllStandardOutput() + mpv.readAllStandardError());
-    static const QRegularExpression line(QStringLiteral("\\[\\s*([0-9.]+)\\] \\[cplayer\\] first video frame after restart shown"));
-    const auto m = line.match(log);
-    return m.hasMatch() ? m.captured(1).toDouble() : -1;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? -1 : v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -142,10 +122,10 @@ int main(int argc, char **argv)
         std::vector<double> ours, cli;
         for (int i = 0; i < runs; ++i) {
             ours.push_back(clickToFirstFrame(window, wmp, channel));
-            cli.push_back(mpvCommandLine(url));
+            cli.push_back(bench::cliFirstFrame(QStringLiteral("mpv"), url, 30000).value_or(bench::CliFigures{}).total);
         }
         std::printf("first frame, %-12s: click %.3f s (median of %d), mpv command line %.3f s\n", name,
-                    median(ours), runs, median(cli));
+                    bench::median(ours), runs, bench::median(cli));
     }
 
     // 200 switches in a row between the two channels, each given 50 ms.
