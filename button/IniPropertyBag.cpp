@@ -8,38 +8,17 @@ namespace quorvel {
 
 namespace {
 
-const QString kPicturePrefix = QStringLiteral("picture:");
-const QString kFontPrefix = QStringLiteral("font:");
-
+// Everything is stored as text; the reader knows each property's type and
+// converts the text back (pictures and fonts from their storage strings).
 QVariant encode(const QVariant &value)
 {
     if (value.metaType() == QMetaType::fromType<Picture>())
-        return kPicturePrefix + value.value<Picture>().toStorageString();
+        return value.value<Picture>().toStorageString();
     if (value.metaType() == QMetaType::fromType<QFont>())
-        return kFontPrefix + value.value<QFont>().toString();
+        return value.value<QFont>().toString();
     if (value.metaType() == QMetaType::fromType<bool>())
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     return value.toString();
-}
-
-// Tagged texts come back as their own types; everything else stays text
-// and is converted by the reader, which knows the property's type.
-std::optional<QVariant> decode(const QVariant &stored)
-{
-    const QString text = stored.toString();
-    if (text.startsWith(kPicturePrefix)) {
-        Picture picture;
-        if (!Picture::fromStorageString(text.mid(kPicturePrefix.size()), &picture))
-            return std::nullopt;
-        return QVariant::fromValue(picture);
-    }
-    if (text.startsWith(kFontPrefix)) {
-        QFont font;
-        if (!font.fromString(text.mid(kFontPrefix.size())))
-            return std::nullopt;
-        return QVariant::fromValue(font);
-    }
-    return stored;
 }
 
 } // namespace
@@ -69,15 +48,7 @@ bool IniPropertyBag::lookup(const QString &name, QVariant *out) const
 {
     if (mSettings->status() == QSettings::AccessError)
         return false;
-    const QVariant stored = mSettings->value(key(name));
-    if (!stored.isValid()) {
-        *out = QVariant();
-        return true;
-    }
-    const auto decoded = decode(stored);
-    if (!decoded)
-        return false;
-    *out = *decoded;
+    *out = mSettings->value(key(name));
     return true;
 }
 

@@ -249,3 +249,25 @@ TEST(Persistence, IniRoundTripKeepsEveryValue)
 }
 
 } // namespace
+
+// Stored texts are read as what the property is, so a caption that looks like
+// a stored picture or font comes back as written.
+TEST(Persistence, IniCaptionsThatLookLikeStoredValuesStayText)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("form.ini"));
+    for (const QString caption : {QStringLiteral("font:Arial"), QStringLiteral("picture:xyz")}) {
+        SCOPED_TRACE(caption.toStdString());
+        DravoButton saved;
+        saved.setCaption(caption);
+        {
+            IniPropertyBag bag(file, QStringLiteral("b"));
+            ASSERT_EQ(saved.WriteProperties(bag), ControlError::None);
+        }
+        IniPropertyBag bag(file, QStringLiteral("b"));
+        DravoButton loaded;
+        ASSERT_EQ(loaded.ReadProperties(bag), ControlError::None);
+        EXPECT_EQ(loaded.Caption(), caption);
+    }
+}
