@@ -56,4 +56,8 @@ Q_ENUM_NS(ControlError)
 // A colour value: 0x00BBGGRR, or a system-colour reference 0x800000nn.
 using OleColor = quint32;
 
+// The system colours a new control starts with.
+constexpr OleColor kSysButtonFace = 0x8000000Fu;
+constexpr OleColor kSysButtonText = 0x80000012u;
+
 } // namespace quorvel

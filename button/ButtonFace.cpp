@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include <cmath>
 #include <limits>
 
 namespace quorvel::ButtonFace {

@@ -14,19 +14,29 @@
 
 namespace quorvel {
 
+// New-instance values of the hover-style properties, also their stored
+// defaults.
+constexpr int kDefaultAppearance = btXP;
+constexpr OleColor kDefaultBorderColor = 0x9C8181u;
+constexpr OleColor kDefaultHoverColor = 0xD1ADADu;
+constexpr OleColor kDefaultMouseDownColor = 0xC08080u;
+constexpr OleColor kDefaultEdgeColor = 0x800000u;
+constexpr OleColor kDefaultShadowColor = 0x800000u;
+constexpr int kDefaultShadowOffSet = 2;
+
 // A snapshot of what the face depends on.
 struct FaceState
 {
-    int Appearance = btXP;
+    int Appearance = kDefaultAppearance;
     int Alignment = alnLeftTop;
     int HoverFillStyle = hsAlverage;
-    OleColor BorderColor = 0x9C8181u;
-    OleColor ShadowColor = 0x800000u;
-    OleColor EdgeColor = 0x800000u;
-    OleColor HoverColor = 0xD1ADADu;
-    OleColor MouseDownColor = 0xC08080u;
-    OleColor BackColor = 0x8000000Fu;
-    int ShadowOffSet = 2;
+    OleColor BorderColor = kDefaultBorderColor;
+    OleColor ShadowColor = kDefaultShadowColor;
+    OleColor EdgeColor = kDefaultEdgeColor;
+    OleColor HoverColor = kDefaultHoverColor;
+    OleColor MouseDownColor = kDefaultMouseDownColor;
+    OleColor BackColor = kSysButtonFace;
+    int ShadowOffSet = kDefaultShadowOffSet;
     QString Caption;
     bool ShowFocus = false;
     Picture picture;

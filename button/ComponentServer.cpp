@@ -113,17 +113,18 @@ Q_DECL_EXPORT long DllRegisterServer()
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
         return kSELFREG_E_CLASS;
     QSettings registry(file, QSettings::IniFormat);
+    const QString library = server::libraryPath();
     const QString cls = QStringLiteral("CLSID/") + server::kClsid;
     const QString lib = QStringLiteral("TypeLib/") + server::kLibid;
     registry.setValue(cls + QStringLiteral("/Class"), QStringLiteral("DravoButton"));
     registry.setValue(cls + QStringLiteral("/ProgID"), server::kProgId);
-    registry.setValue(cls + QStringLiteral("/InprocServer32"), server::libraryPath());
+    registry.setValue(cls + QStringLiteral("/InprocServer32"), library);
     registry.setValue(cls + QStringLiteral("/TypeLib"), server::kLibid);
     registry.setValue(cls + QStringLiteral("/Version"), QStringLiteral(QUORVEL_TYPELIB_VERSION));
     registry.setValue(QStringLiteral("ProgID/") + server::kProgId, server::kClsid);
     registry.setValue(lib + QStringLiteral("/Name"), QString::fromUtf8(QUORVEL_TYPELIB_NAME));
     registry.setValue(lib + QStringLiteral("/Version"), QStringLiteral(QUORVEL_TYPELIB_VERSION));
-    registry.setValue(lib + QStringLiteral("/Path"), server::libraryPath());
+    registry.setValue(lib + QStringLiteral("/Path"), library);
     registry.sync();
     return registry.status() == QSettings::NoError ? kS_OK : kSELFREG_E_CLASS;
 }

@@ -18,21 +18,12 @@
 #include <QPointer>
 #include <QShortcutEvent>
 
-#include <cmath>
 #include <limits>
 
 using namespace quorvel;
 
 namespace {
 
-// New-instance values of the hover-style properties, also the stored defaults.
-constexpr int kDefaultAppearance = btXP;
-constexpr OleColor kDefaultBorderColor = 10256769;   // 0x9C8181
-constexpr OleColor kDefaultHoverColor = 13741485;    // 0xD1ADAD
-constexpr OleColor kDefaultMouseDownColor = 12615808; // 0xC08080
-constexpr OleColor kDefaultEdgeColor = 8388608;      // 0x800000
-constexpr OleColor kDefaultShadowColor = 8388608;    // 0x800000
-constexpr int kDefaultShadowOffSet = 2;
 // Saved ForeColor is compared with the system button-text colour, not with
 // the ambient colour a new instance starts from.
 constexpr OleColor kStoredForeColorDefault = kSysButtonText;
@@ -170,10 +161,7 @@ DravoButton::DravoButton(const AmbientProperties &ambient, QWidget *parent)
 
 DravoButton::~DravoButton()
 {
-    mPressTimer.stop();
-    mSubClass->SubClassHwnd(this, false);
-    mSubClass.reset();
-    mPicture = {};
+    // The press timer stops and the window hook comes off with their members.
     server::objectDestroyed();
 }
 
@@ -191,22 +179,20 @@ void DravoButton::repaintFace()
 
 void DravoButton::setAppearance(AppearenceStyleConsts value)
 {
-    mAppearance = value;
-    repaintFace();
-    changed("Appearance");
+    put(mAppearance, value, "Appearance", Repaint::Now);
 }
 
 ControlError DravoButton::setPicture(const quorvel::Picture &value)
 {
     if (!value.isEmpty() && value.type() != quorvel::Picture::Icon) {
-        const std::shared_ptr<MessagePresenter> presenter =
-                mPresenter ? mPresenter : std::make_shared<MessageBoxPresenter>();
-        presenter->showInformation(this, QStringLiteral("无效属性值，图象必须是ICON！"));
+        const QString text = QStringLiteral("无效属性值，图象必须是ICON！");
+        if (mPresenter)
+            mPresenter->showInformation(this, text);
+        else
+            MessageBoxPresenter().showInformation(this, text);
         return ControlError::InvalidPicture;
     }
-    mPicture = value;
-    repaintFace();
-    changed("Picture");
+    put(mPicture, value, "Picture", Repaint::Now);
     return ControlError::None;
 }
 
@@ -220,62 +206,50 @@ void DravoButton::setCaption(const QString &value)
 
 void DravoButton::setBorderColor(uint value)
 {
-    mBorderColor = value;
-    changed("BorderColor");
+    put(mBorderColor, value, "BorderColor", Repaint::Later);
 }
 
 ControlError DravoButton::setHoverFillStyle(int value)
 {
     if (!fitsIn16Bits(value))
         return ControlError::Overflow;
-    mHoverFillStyle = value;
-    changed("HoverFillStyle");
+    put(mHoverFillStyle, value, "HoverFillStyle", Repaint::Later);
     return ControlError::None;
 }
 
 void DravoButton::setHoverColor(uint value)
 {
-    mHoverColor = value;
-    changed("HoverColor");
+    put(mHoverColor, value, "HoverColor", Repaint::Later);
 }
 
 void DravoButton::setMouseDownColor(uint value)
 {
-    mMouseDownColor = value;
-    changed("MouseDownColor");
+    put(mMouseDownColor, value, "MouseDownColor", Repaint::Later);
 }
 
 void DravoButton::setEdgeColor(uint value)
 {
-    mEdgeColor = value;
-    repaintFace();
-    changed("EdgeColor");
+    put(mEdgeColor, value, "EdgeColor", Repaint::Now);
 }
 
 void DravoButton::setShadowOffSet(int value)
 {
-    mShadowOffSet = value;
-    changed("ShadowOffSet");
+    put(mShadowOffSet, value, "ShadowOffSet", Repaint::Later);
 }
 
 void DravoButton::setShadowColor(uint value)
 {
-    mShadowColor = value;
-    changed("ShadowColor");
+    put(mShadowColor, value, "ShadowColor", Repaint::Later);
 }
 
 void DravoButton::setBackColor(uint value)
 {
-    mBackColor = value;
-    repaintFace();
-    changed("BackColor");
+    put(mBackColor, value, "BackColor", Repaint::Now);
 }
 
 void DravoButton::setForeColor(uint value)
 {
-    mForeColor = value;
-    repaintFace();
-    changed("ForeColor");
+    put(mForeColor, value, "ForeColor", Repaint::Now);
 }
 
 void DravoButton::setFont(const QFont &value)
@@ -288,8 +262,7 @@ void DravoButton::setFont(const QFont &value)
 
 void DravoButton::setShowFocus(bool value)
 {
-    mShowFocus = value;
-    changed("ShowFocus");
+    put(mShowFocus, value, "ShowFocus", Repaint::Later);
 }
 
 void DravoButton::setEnabled(bool value)
@@ -301,8 +274,7 @@ void DravoButton::setEnabled(bool value)
 
 void DravoButton::setAlignment(AlignmentConsts value)
 {
-    mAlignment = value;
-    changed("Alignment");
+    put(mAlignment, value, "Alignment", Repaint::Later);
 }
 
 void DravoButton::setMouseIcon(const quorvel::Picture &value)
@@ -553,18 +525,6 @@ void DravoButton::paintEvent(QPaintEvent *)
     ButtonFace::Repaint(surface, faceState());
 }
 
-void DravoButton::resizeEvent(QResizeEvent *)
-{
-    repaintFace();
-}
-
-void DravoButton::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::PaletteChange)
-        repaintFace();
-    QWidget::changeEvent(event);
-}
-
 // ---- pointer, keys, focus --------------------------------------------------
 
 void DravoButton::pointerMoved(int button, int shift, float x, float y)
@@ -688,13 +648,6 @@ void DravoButton::focusOutEvent(QFocusEvent *event)
         repaintFace();
     }
     QWidget::focusOutEvent(event);
-}
-
-void DravoButton::timerEvent(QTimerEvent *event)
-{
-    // Press-timer ticks are handled as messages before they get here.
-    if (event->timerId() != mPressTimer.timerId())
-        QWidget::timerEvent(event);
 }
 
 bool DravoButton::event(QEvent *event)

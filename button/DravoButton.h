@@ -42,8 +42,8 @@ struct WindowMessage;
 // What the hosting window tells its controls.
 struct AmbientProperties
 {
-    OleColor BackColor = 0x8000000Fu; // button face
-    OleColor ForeColor = 0x80000012u; // button text
+    OleColor BackColor = kSysButtonFace;
+    OleColor ForeColor = kSysButtonText;
     QFont Font;
     bool UserMode = true; // false while a form designer shows the control
 };
@@ -194,7 +194,6 @@ Q_SIGNALS:
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -203,8 +202,6 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
-    void timerEvent(QTimerEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     void mSubClass_NewMessage(QWidget *hWnd, quorvel::WindowMessage &message, bool &Cancel);
@@ -216,6 +213,17 @@ private:
     void applyMousePointer();
     void repaintFace();
     void changed(const char *name);
+    // A plain put: the value, a repaint where the face shows it at once (the
+    // hover-style values show at the next hover), the change notification.
+    enum class Repaint { Now, Later };
+    template <typename T, typename V>
+    void put(T &member, const V &value, const char *name, Repaint repaint)
+    {
+        member = value;
+        if (repaint == Repaint::Now)
+            repaintFace();
+        changed(name);
+    }
     quorvel::FaceState faceState() const;
     bool userMode() const { return mAmbient.UserMode; }
 

@@ -13,8 +13,6 @@
 namespace quorvel {
 
 constexpr OleColor kSystemColorFlag = 0x80000000u;
-constexpr OleColor kSysButtonFace = 0x8000000Fu;
-constexpr OleColor kSysButtonText = 0x80000012u;
 
 constexpr OleColor rgbColor(int r, int g, int b)
 {

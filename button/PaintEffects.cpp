@@ -2,7 +2,6 @@
 
 #include "OleColor.h"
 
-#include <QBitmap>
 #include <QImage>
 #include <QPainter>
 #include <QScopeGuard>

@@ -35,7 +35,7 @@ struct DrawingSurface
 {
     QPainter &painter;
     QPalette palette;
-    OleColor foreColor = 0x80000012u; // the surface's text colour
+    OleColor foreColor = kSysButtonText; // the surface's text colour
     QFont font;
 };
 

@@ -3,6 +3,7 @@
 #include "ButtonFace.h"
 #include "DravoButton.h"
 #include "OleColor.h"
+#include "SampleIcon.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,16 +24,6 @@ constexpr int kButtons = 1000;
 constexpr int kWidth = 150;
 constexpr int kHeight = 22;
 
-Picture benchIcon()
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.fillRect(2, 3, 12, 10, QColor(40, 60, 140));
-    p.end();
-    return Picture::fromIcon(pixmap);
-}
-
 // The face procedure on an off-screen image: 1000 hovered faces per iteration.
 void BM_FaceRepaint(benchmark::State &state)
 {
@@ -42,7 +33,7 @@ void BM_FaceRepaint(benchmark::State &state)
     face.mRect = {0, 0, kWidth, kHeight};
     face.mHover = true;
     face.Caption = QStringLiteral("中央电视台 &1");
-    face.picture = benchIcon();
+    face.picture = gallery::sampleIcon();
     QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
     const QPalette palette = QApplication::palette();
     const QFont font = QApplication::font();
@@ -64,7 +55,7 @@ void BM_WidgetRepaint(benchmark::State &state)
     constexpr int columns = 25;
     host.resize(columns * kWidth, (kButtons / columns) * kHeight);
     std::vector<DravoButton *> buttons;
-    const Picture icon = benchIcon();
+    const Picture icon = gallery::sampleIcon();
     for (int i = 0; i < kButtons; ++i) {
         auto *b = new DravoButton(&host);
         b->setGeometry((i % columns) * kWidth, (i / columns) * kHeight, kWidth, kHeight);

@@ -4,6 +4,7 @@
 #include "ButtonFace.h"
 #include "ButtonTestSupport.h"
 #include "OleColor.h"
+#include "PixelTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,6 @@ using namespace quorvel::test;
 
 namespace {
 
-constexpr OleColor kBack = rgbColor(200, 200, 200);
 constexpr OleColor kEdge = rgbColor(255, 0, 0);
 constexpr OleColor kHover = rgbColor(0, 255, 0);
 constexpr OleColor kDown = rgbColor(0, 0, 160);
@@ -26,14 +26,6 @@ constexpr OleColor kLight = rgbColor(255, 255, 255);
 constexpr OleColor kDark = rgbColor(100, 100, 100);
 
 enum class State { Away, Hover, Pressed, Disabled, DisabledHover };
-
-QPalette fixedPalette()
-{
-    QPalette p;
-    p.setColor(QPalette::Light, QColor(255, 255, 255));
-    p.setColor(QPalette::Dark, QColor(100, 100, 100));
-    return p;
-}
 
 FaceState face(int appearance, State state)
 {
@@ -60,21 +52,6 @@ QImage render(const FaceState &s, QFont font = QFont(QStringLiteral("Sans"), 10)
     DrawingSurface surface{painter, fixedPalette(), rgbColor(0, 0, 0), font};
     EXPECT_TRUE(ButtonFace::Repaint(surface, s));
     return image;
-}
-
-OleColor at(const QImage &image, int x, int y)
-{
-    return fromQColor(image.pixelColor(x, y));
-}
-
-QRect inkBox(const QImage &image, QRect within, OleColor background)
-{
-    QRect box;
-    for (int y = within.top(); y <= within.bottom(); ++y)
-        for (int x = within.left(); x <= within.right(); ++x)
-            if (at(image, x, y) != background)
-                box |= QRect(x, y, 1, 1);
-    return box;
 }
 
 // Corner, edge middle and inner pixels of every style in every state

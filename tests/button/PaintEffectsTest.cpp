@@ -1,10 +1,10 @@
 // The drawing routines: gradient arithmetic, frames, pictures and their
 // silhouettes, captions with access-key underline, colour translation and
-// the picture origin.
-#include "ButtonFace.h"
+// the rounding rule.
 #include "ButtonTestSupport.h"
 #include "OleColor.h"
 #include "PaintEffects.h"
+#include "PixelTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -18,23 +18,13 @@ using namespace quorvel::PaintEffects;
 
 namespace {
 
-constexpr OleColor kBack = rgbColor(200, 200, 200);
+using namespace quorvel::test;
 
 QImage blank(int w, int h)
 {
     QImage image(w, h, QImage::Format_ARGB32);
     image.fill(toQColor(kBack));
     return image;
-}
-
-QPalette fixedPalette()
-{
-    QPalette p;
-    p.setColor(QPalette::Light, QColor(255, 255, 255));
-    p.setColor(QPalette::Dark, QColor(100, 100, 100));
-    p.setColor(QPalette::Button, QColor(210, 210, 210));
-    p.setColor(QPalette::ButtonText, QColor(0, 0, 0));
-    return p;
 }
 
 // Runs one routine on an image and returns the image.
@@ -48,11 +38,6 @@ QImage draw(QImage image, Draw routine, bool *ok = nullptr)
         *ok = result;
     painter.end();
     return image;
-}
-
-OleColor at(const QImage &image, int x, int y)
-{
-    return fromQColor(image.pixelColor(x, y));
 }
 
 TEST(PaintEffects, RoundingIsHalfToEven)
@@ -196,16 +181,6 @@ TEST(PaintEffects, PictureAndItsSilhouette)
 }
 
 // Columns and rows holding pixels that differ from the background.
-QRect inkBox(const QImage &image)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (at(image, x, y) != kBack)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 TEST(PaintEffects, CaptionUnderlinesTheAccessKeyAndDrawsDoubleAmpersandOnce)
 {
     const PixelRect r{0, 0, 120, 30};
