@@ -1,14 +1,12 @@
 #include "platform/QuorvelLibrary.h"
 
+#include <QuorvelServer.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
 
 namespace kestova {
-
-namespace {
-using UnregisterFunction = long (*)();
-}
 
 QStringList quorvelLibraryCandidates()
 {
@@ -25,7 +23,7 @@ bool callDllUnregisterServer(const QStringList &candidates)
         QLibrary library(candidate);
         if (!library.load())
             continue;
-        const auto unregister = reinterpret_cast<UnregisterFunction>(library.resolve("DllUnregisterServer"));
+        const auto unregister = reinterpret_cast<QuorvelDllUnregisterServer>(library.resolve("DllUnregisterServer"));
         if (!unregister)
             continue;
         unregister(); // the result is ignored
