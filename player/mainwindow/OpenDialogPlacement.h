@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/ChannelCatalogue.h"
+#include "platform/Twips.h"
 
 #include <QPointF>
 

@@ -7,7 +7,7 @@
 // window copies the result onto its widgets.
 
 #include "platform/LocaleRule.h"
-#include "startup/ChannelCatalogue.h"
+#include "platform/Twips.h"
 
 #include <QString>
 

@@ -54,13 +54,6 @@ constexpr TwipsRect UpdateCancelRect{2010, 1440, 1200, 300};
 
 constexpr int PlayingState = 3;
 
-QRect edgesToPixels(const TwipsRect &r)
-{
-    const int left = twipsToPixels(r.Left);
-    const int top = twipsToPixels(r.Top);
-    return QRect(QPoint(left, top), QPoint(twipsToPixels(r.Left + r.Width) - 1, twipsToPixels(r.Top + r.Height) - 1));
-}
-
 void setTextColour(QWidget *w, const QColor &colour)
 {
     QPalette p = w->palette();

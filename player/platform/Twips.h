@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 #include <cmath>
 
 namespace kestova {
@@ -19,6 +21,23 @@ inline int twipsToPixels(float twips, double dpi = LogicalDpi)
 inline float pixelsToTwips(int pixels, double dpi = LogicalDpi)
 {
     return float(double(pixels) * TwipsPerInch / dpi);
+}
+
+// Geometry of one control in twips, relative to its container.
+struct TwipsRect
+{
+    float Left = 0, Top = 0, Width = 0, Height = 0;
+    float bottom() const { return Top + Height; }
+    friend bool operator==(const TwipsRect &, const TwipsRect &) = default;
+};
+
+// The control's pixel rectangle: each edge converted on its own, so controls
+// that meet in twips meet in pixels.
+inline QRect edgesToPixels(const TwipsRect &r)
+{
+    const int left = twipsToPixels(r.Left);
+    const int top = twipsToPixels(r.Top);
+    return QRect(QPoint(left, top), QPoint(twipsToPixels(r.Left + r.Width) - 1, twipsToPixels(r.Top + r.Height) - 1));
 }
 
 } // namespace kestova

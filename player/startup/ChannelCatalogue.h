@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/LocaleRule.h"
+#include "platform/Twips.h"
 
 #include <QString>
 
@@ -20,14 +21,6 @@ inline constexpr int MaxChannels = 1000;
 // Index 0 is never written. Shared by the start-up, the list update and the
 // main window.
 extern std::array<QString, MaxChannels + 1> ChannelFlags;
-
-// Geometry of one control in twips, relative to its container.
-struct TwipsRect
-{
-    float Left = 0, Top = 0, Width = 0, Height = 0;
-    float bottom() const { return Top + Height; }
-    friend bool operator==(const TwipsRect &, const TwipsRect &) = default;
-};
 
 // One channel button as the catalogue build lays it out: ChangeChannel(index).
 struct ChannelButtonEntry
