@@ -1,7 +1,6 @@
 #include "platform/MpvRealControl.h"
 
 #include "platform/MpvProperties.h"
-#include "platform/MpvVideoWidget.h"
 
 #include <QMetaObject>
 
@@ -42,11 +41,7 @@ MpvRealControl::MpvRealControl(MpvEngineConfig config, QObject *parent)
     });
 }
 
-MpvRealControl::~MpvRealControl()
-{
-    m_fullScreen.leave();
-    delete m_video.data(); // its render context goes before the engine
-}
+MpvRealControl::~MpvRealControl() = default;
 
 template<typename F> void MpvRealControl::post(F &&raise)
 {
@@ -126,7 +121,7 @@ void MpvRealControl::SetPosition(int milliseconds)
 
 void MpvRealControl::SetFullScreen()
 {
-    m_fullScreen.enter(videoWidget());
+    m_video.enterFullScreen();
 }
 
 void MpvRealControl::SetActivated(bool)
@@ -136,9 +131,7 @@ void MpvRealControl::SetActivated(bool)
 
 QWidget *MpvRealControl::videoWidget()
 {
-    if (!m_video)
-        m_video = makeVideoWidget(m_playback.engine()).release();
-    return m_video;
+    return m_video.widget();
 }
 
 void MpvRealControl::onActivityChanged(MpvPlayback::Activity, MpvPlayback::Activity current)

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "platform/MpvFullScreen.h"
 #include "platform/MpvPlayback.h"
+#include "platform/MpvVideoOutput.h"
 #include "platform/RealControl.h"
 
-#include <QMap>
-#include <QPointer>
 
 namespace kestova {
 
@@ -65,8 +63,7 @@ private:
     template<typename F> void post(F &&raise);
 
     MpvPlayback m_playback; // first: destroyed after the video widget
-    MpvFullScreen m_fullScreen;
-    QPointer<QWidget> m_video;
+    MpvVideoOutput m_video{m_playback.engine()};
     QString m_source;
     int m_state = Stopped;
     int m_volume = 100;

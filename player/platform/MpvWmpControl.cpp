@@ -1,7 +1,6 @@
 #include "platform/MpvWmpControl.h"
 
 #include "platform/MpvProperties.h"
-#include "platform/MpvVideoWidget.h"
 
 #include <QMetaObject>
 
@@ -40,11 +39,7 @@ MpvWmpControl::MpvWmpControl(MpvEngineConfig config, QObject *parent)
     connect(&m_playback, &MpvPlayback::queueEnded, this, [this] { setState(WmpControl::Stopped); });
 }
 
-MpvWmpControl::~MpvWmpControl()
-{
-    m_fullScreen.leave();
-    delete m_video.data(); // its render context goes before the engine
-}
+MpvWmpControl::~MpvWmpControl() = default;
 
 template<typename F> void MpvWmpControl::post(F &&raise)
 {
@@ -194,9 +189,9 @@ QString MpvWmpControl::playlistItemInfo(int index, const QString &attribute) con
 void MpvWmpControl::setFullScreen(bool fullScreen)
 {
     if (fullScreen)
-        m_fullScreen.enter(videoWidget());
+        m_video.enterFullScreen();
     else
-        m_fullScreen.leave();
+        m_video.leaveFullScreen();
 }
 
 void MpvWmpControl::setStretchToFit(bool stretch)
@@ -207,9 +202,7 @@ void MpvWmpControl::setStretchToFit(bool stretch)
 
 QWidget *MpvWmpControl::videoWidget()
 {
-    if (!m_video)
-        m_video = makeVideoWidget(m_playback.engine()).release();
-    return m_video;
+    return m_video.widget();
 }
 
 void MpvWmpControl::onActivityChanged(MpvPlayback::Activity previous,

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "platform/MpvFullScreen.h"
 #include "platform/MpvPlayback.h"
+#include "platform/MpvVideoOutput.h"
 #include "platform/WmpControl.h"
 
-#include <QPointer>
 #include <QStringList>
 
 namespace kestova {
@@ -82,8 +81,7 @@ private:
     template<typename F> void post(F &&raise);
 
     MpvPlayback m_playback; // first: destroyed after the video widget
-    MpvFullScreen m_fullScreen;
-    QPointer<QWidget> m_video;
+    MpvVideoOutput m_video{m_playback.engine()};
     QString m_url;
     QStringList m_playlist; // item 0 is the source written to URL
     int m_state = 0; // Undefined
