@@ -1,7 +1,7 @@
 // The two player controls against the real libmpv (no video or audio
 // output) on clips ffmpeg made for the run, served on 127.0.0.1.
 
-#include "MediaFixture.h"
+#include "MediaSuite.h"
 
 #include "platform/MpvRealControl.h"
 #include "platform/MpvWmpControl.h"
@@ -29,21 +29,14 @@ MpvEngineConfig testConfig()
     return config;
 }
 
-class PlayerIntegration : public ::testing::Test
+class PlayerIntegration : public test::MediaSuite
 {
 protected:
-    static void SetUpTestSuite() { fixture = std::make_unique<MediaFixture>(); }
-    static void TearDownTestSuite() { fixture.reset(); }
-
     void SetUp() override
     {
-        ASSERT_TRUE(fixture->ok()) << fixture->error().toStdString();
+        ASSERT_TRUE(media->ok()) << media->error().toStdString();
     }
-
-    static std::unique_ptr<MediaFixture> fixture;
 };
-
-std::unique_ptr<MediaFixture> PlayerIntegration::fixture;
 
 bool waitFor(const std::function<bool()> &condition, int timeoutMs = kStartTimeoutMs)
 {
@@ -56,7 +49,7 @@ TEST_F(PlayerIntegration, WmpPlaysHttpClipAndPositionAdvances)
 {
     MpvWmpControl player(testConfig());
     QSignalSpy status(&player, &WmpControl::StatusChange);
-    player.setURL(fixture->url("clip.mp4"));
+    player.setURL(media->url("clip.mp4"));
     ASSERT_TRUE(waitFor([&] { return player.playState() == 3; }));
     EXPECT_GE(status.count(), 1);
     EXPECT_EQ(player.errorCode(), 0);
@@ -80,7 +73,7 @@ TEST_F(PlayerIntegration, WmpLiveHttpStreamHasNoDuration)
 {
     MpvWmpControl player(testConfig());
     QSignalSpy buffering(&player, &WmpControl::Buffering);
-    player.setURL(fixture->url("live.ts"));
+    player.setURL(media->url("live.ts"));
     ASSERT_TRUE(waitFor([&] { return player.playState() == 3; }));
     const double first = player.currentPosition();
     ASSERT_TRUE(waitFor([&] { return player.currentPosition() > first + 0.5; }, 5000));
@@ -97,18 +90,18 @@ TEST_F(PlayerIntegration, WmpLiveHttpStreamHasNoDuration)
 TEST_F(PlayerIntegration, WmpPlaysQueuedItemsAfterTheFirst)
 {
     MpvWmpControl player(testConfig());
-    QSignalSpy media(&player, &WmpControl::MediaChange);
+    QSignalSpy mediaChanges(&player, &WmpControl::MediaChange);
     player.playlistClear();
-    player.setURL(fixture->url("short.mp4"));
-    player.playlistAppendItem(player.mediaCollectionAdd(fixture->url("clip.mp4")));
+    player.setURL(media->url("short.mp4"));
+    player.playlistAppendItem(player.mediaCollectionAdd(media->url("clip.mp4")));
     player.play();
     EXPECT_EQ(player.playlistItemInfo(0, "title"), QStringLiteral("short.mp4"));
     EXPECT_EQ(player.playlistItemInfo(1, "title"), QStringLiteral("clip.mp4"));
     EXPECT_EQ(player.playlistItemInfo(2, "title"), QString());
 
     // The second entry starts and plays: its duration is the 5 s clip's.
-    ASSERT_TRUE(waitFor([&] { return media.count() >= 2 && player.playState() == 3; }))
-        << "entries started: " << media.count();
+    ASSERT_TRUE(waitFor([&] { return mediaChanges.count() >= 2 && player.playState() == 3; }))
+        << "entries started: " << mediaChanges.count();
     ASSERT_TRUE(waitFor([&] { return player.duration() > 4; }, 3000));
     EXPECT_EQ(player.errorCode(), 0);
 }
@@ -116,7 +109,7 @@ TEST_F(PlayerIntegration, WmpPlaysQueuedItemsAfterTheFirst)
 TEST_F(PlayerIntegration, WmpResolvesRelativePathsAgainstTheBaseDirectory)
 {
     MpvWmpControl player(testConfig());
-    player.setBaseDirectory(fixture->folder());
+    player.setBaseDirectory(media->folder());
     player.setURL(QStringLiteral("media/local.mp4"));
     ASSERT_TRUE(waitFor([&] { return player.playState() == 3; }));
     EXPECT_EQ(player.playlistItemInfo(0, "title"), QStringLiteral("local.mp4"));
@@ -128,7 +121,7 @@ TEST_F(PlayerIntegration, WmpResolvesRelativePathsAgainstTheBaseDirectory)
 TEST_F(PlayerIntegration, WmpPlayAfterStopStartsTheSourceAgain)
 {
     MpvWmpControl player(testConfig());
-    player.setURL(fixture->url("clip.mp4"));
+    player.setURL(media->url("clip.mp4"));
     ASSERT_TRUE(waitFor([&] { return player.playState() == 3; }));
     player.pause();
     ASSERT_TRUE(waitFor([&] { return player.playState() == 2; }, 3000));
@@ -156,7 +149,7 @@ TEST_P(WmpFailure, ReportsItsErrorCode)
     const FailureCase &c = GetParam();
     MpvWmpControl player(testConfig());
     QSignalSpy error(&player, &WmpControl::Error);
-    player.setURL(c.url(*fixture));
+    player.setURL(c.url(*media));
     ASSERT_TRUE(waitFor([&] { return error.count() > 0; })) << "no Error event";
     EXPECT_EQ(player.errorCode(), c.expected)
         << std::hex << "got 0x" << quint32(player.errorCode()) << " want 0x"
@@ -201,7 +194,7 @@ TEST_P(RefusedSource, PlaysNothingAndReportsAnError)
 {
     MpvWmpControl player(testConfig());
     // Something plays first: the refused source must stop it, not join it.
-    player.setURL(fixture->url("clip.mp4"));
+    player.setURL(media->url("clip.mp4"));
     ASSERT_TRUE(waitFor([&] { return player.playState() == 3; }));
 
     QSignalSpy error(&player, &WmpControl::Error);
@@ -234,7 +227,7 @@ TEST_F(PlayerIntegration, RealPlaysRmClipToItsEnd)
     QObject::connect(&player, &RealControl::OnPresentationClosed,
                      [&] { order << "presentation"; });
 
-    player.SetSource(fixture->url("clip.rm"));
+    player.SetSource(media->url("clip.rm"));
     EXPECT_EQ(player.GetPlayState(), RealControl::Contacting);
     // The events follow the state from the event loop.
     ASSERT_TRUE(waitFor([&] {
@@ -263,11 +256,11 @@ TEST_F(PlayerIntegration, RealRaisesNoClosingEventsForRequestedStops)
     QSignalSpy errors(&player, &RealControl::OnErrorMessage);
 
     // The sub-channel switch: stop, clear, new source; then a plain stop.
-    player.SetSource(fixture->url("short.mp4"));
+    player.SetSource(media->url("short.mp4"));
     ASSERT_TRUE(waitFor([&] { return player.GetPlayState() == RealControl::Playing; }));
     player.DoStop();
     player.SetSource(QString());
-    player.SetSource(fixture->url("clip.rm"));
+    player.SetSource(media->url("clip.rm"));
     ASSERT_TRUE(waitFor([&] { return player.GetPlayState() == RealControl::Playing; }));
     player.DoStop();
     // Longer than either clip: a stop must not turn into a natural end later.
@@ -283,10 +276,10 @@ TEST_F(PlayerIntegration, RealReportsFailuresThroughErrorMessage)
     MpvRealControl player(testConfig());
     QSignalSpy errors(&player, &RealControl::OnErrorMessage);
     QSignalSpy clip(&player, &RealControl::OnClipClosed);
-    player.SetSource(fixture->url("status/404"));
+    player.SetSource(media->url("status/404"));
     ASSERT_TRUE(waitFor([&] { return errors.count() > 0; }));
     EXPECT_EQ(errors.first().at(1).toInt(), WmpError::CannotAccess);
-    EXPECT_EQ(errors.first().at(5).toString(), fixture->url("status/404"));
+    EXPECT_EQ(errors.first().at(5).toString(), media->url("status/404"));
     EXPECT_EQ(player.GetPlayState(), RealControl::Stopped);
     EXPECT_EQ(clip.count(), 0);
 
@@ -300,7 +293,7 @@ TEST_F(PlayerIntegration, RealBuffersWithPercentOnALiveStream)
 {
     MpvRealControl player(testConfig());
     QSignalSpy buffering(&player, &RealControl::OnBuffering);
-    player.SetSource(fixture->url("live.ts"));
+    player.SetSource(media->url("live.ts"));
     ASSERT_TRUE(waitFor([&] { return player.GetPlayState() == RealControl::Playing; }));
     ASSERT_GE(buffering.count(), 1);
     for (const QList<QVariant> &args : buffering) {
@@ -321,7 +314,7 @@ TEST_F(PlayerIntegration, VolumeAndMuteReachTheEngine)
     EXPECT_EQ(wmp.volume(), 100);
     wmp.setVolume(30);
     wmp.setMute(true);
-    wmp.setURL(fixture->url("short.mp4"));
+    wmp.setURL(media->url("short.mp4"));
     EXPECT_DOUBLE_EQ(wmp.playback().engine().doubleProperty("volume"), 30.0);
     EXPECT_TRUE(wmp.playback().engine().flagProperty("mute"));
 
@@ -330,7 +323,7 @@ TEST_F(PlayerIntegration, VolumeAndMuteReachTheEngine)
     EXPECT_EQ(real.volume(), 0);
     real.SetMute(true);
     EXPECT_TRUE(real.GetMute());
-    real.SetSource(fixture->url("short.mp4"));
+    real.SetSource(media->url("short.mp4"));
     EXPECT_DOUBLE_EQ(real.playback().engine().doubleProperty("volume"), 0.0);
     EXPECT_TRUE(real.playback().engine().flagProperty("mute"));
 }

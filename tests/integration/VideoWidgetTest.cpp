@@ -2,7 +2,7 @@
 // through its OpenGL render API into the players' video widgets. Skipped
 // where no OpenGL context can be had (the offscreen platform).
 
-#include "MediaFixture.h"
+#include "MediaSuite.h"
 
 #include "platform/MpvRealControl.h"
 #include "platform/MpvWmpControl.h"
@@ -39,17 +39,14 @@ int middleBrightness(QWidget *video)
     return qGray(image.pixel(image.width() / 2, image.height() / 2));
 }
 
-class VideoWidget : public ::testing::Test
+class VideoWidget : public test::MediaSuite
 {
 protected:
-    static void SetUpTestSuite() { fixture = std::make_unique<MediaFixture>(); }
-    static void TearDownTestSuite() { fixture.reset(); }
-
     void SetUp() override
     {
         if (!MpvEngine::openGlAvailable())
             GTEST_SKIP() << "no OpenGL here (run under xvfb-run for this test)";
-        ASSERT_TRUE(fixture->ok()) << fixture->error().toStdString();
+        ASSERT_TRUE(media->ok()) << media->error().toStdString();
         window.resize(400, 300);
     }
 
@@ -65,11 +62,8 @@ protected:
         return QTest::qWaitFor([&] { return middleBrightness(video) > 60; }, 5000);
     }
 
-    static std::unique_ptr<MediaFixture> fixture;
     QWidget window;
 };
-
-std::unique_ptr<MediaFixture> VideoWidget::fixture;
 
 } // namespace
 
@@ -83,7 +77,7 @@ TEST_F(VideoWidget, ShowsTheFramesOfAPlayingClip)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_LT(middleBrightness(video), 20) << "black before anything plays";
 
-    player.setURL(fixture->url("clip.mp4"));
+    player.setURL(media->url("clip.mp4"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return player.playState() == 3; }, 15000));
     EXPECT_TRUE(showsPicture(video));
 }
@@ -95,7 +89,7 @@ TEST_F(VideoWidget, SourceSetBeforeTheWidgetIsShownStillGetsItsVideo)
     MpvRealControl player(videoConfig());
     QWidget *video = player.videoWidget();
     place(video);
-    player.SetSource(fixture->url("clip.mp4"));
+    player.SetSource(media->url("clip.mp4"));
     window.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return player.GetPlayState() == 3; }, 15000));
     EXPECT_TRUE(showsPicture(video));
@@ -109,7 +103,7 @@ TEST_F(VideoWidget, VideoSurvivesFullScreenAndBack)
     place(video);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    player.setURL(fixture->url("clip.mp4"));
+    player.setURL(media->url("clip.mp4"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return player.playState() == 3; }, 15000));
     ASSERT_TRUE(showsPicture(video));
 

@@ -7,7 +7,7 @@
 // reads the pixels back. KESTOVA_SCREENSHOT_DIR, when set, receives a
 // screenshot of the window with a playing channel.
 
-#include "MediaFixture.h"
+#include "MediaSuite.h"
 
 #include "DravoButton.h"
 #include "mainwindow/PictureBox.h"
@@ -268,17 +268,11 @@ struct PlayerWindow
     TVscreenPlayback *playback = nullptr; // a child of the window
 };
 
-class PlaybackEndToEnd : public testing::Test
+class PlaybackEndToEnd : public test::MediaSuite
 {
 protected:
-    static void SetUpTestSuite() { media = std::make_unique<MediaFixture>(); }
-    static void TearDownTestSuite() { media.reset(); }
     void SetUp() override { ASSERT_TRUE(media->ok()) << media->error().toStdString(); }
-
-    static std::unique_ptr<MediaFixture> media;
 };
-
-std::unique_ptr<MediaFixture> PlaybackEndToEnd::media;
 
 } // namespace
 
