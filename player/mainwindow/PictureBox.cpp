@@ -36,13 +36,9 @@ void PictureBox::paintEvent(QPaintEvent *)
     if (!m_panel.isEmpty())
         skin::paintPanel(painter, rect(), m_panel);
     if (!m_emblem.isEmpty() && m_emblemShare > 0) {
-        const QSize own = skin::pictureSize(m_emblem);
-        if (!own.isEmpty()) {
-            const qreal h = height() * m_emblemShare;
-            const QSize size(int(h * own.width() / own.height()), int(h));
-            const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+        const QRect target = skin::centredPicture(m_emblem, size(), height() * m_emblemShare);
+        if (!target.isEmpty())
             skin::paintPicture(painter, target, m_emblem);
-        }
     }
     // Boxes are kept in twips; their edges map to pixels like the controls'.
     for (const FilledBox &box : m_drawing) {

@@ -30,9 +30,7 @@ void ScreenLayer::paintEvent(QPaintEvent *)
     const qreal h = std::min(height() * 0.22, width() * 0.5 * own.height() / own.width());
     if (h < 8)
         return;
-    const QSize size(int(h * own.width() / own.height()), int(h));
-    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2 - int(h * 0.15)),
-                       size);
+    const QRect target = skin::centredPicture(QStringLiteral("logo"), size(), h).translated(0, -int(h * 0.15));
     painter.setOpacity(0.85);
     skin::paintPicture(painter, target, QStringLiteral("logo"));
     painter.setOpacity(1);

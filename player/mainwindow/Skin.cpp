@@ -127,38 +127,38 @@ void paintPanel(QPainter &painter, const QRect &target, const QString &name)
     qDrawBorderPixmap(&painter, target, margins, pm);
 }
 
+QRect centredPicture(const QString &name, const QSize &area, qreal height)
+{
+    const QSize own = pictureSize(name);
+    if (own.isEmpty())
+        return {};
+    const QSize size(int(height * own.width() / own.height()), int(height));
+    return QRect(QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2), size);
+}
+
 void styleButton(DravoButton &button, ButtonRole role)
 {
+    struct Look
+    {
+        uint back, fore, border, edge, hover, down;
+    };
+    static constexpr Look list{ole(0x1c, 0x22, 0x29), ole(0xd3, 0xdb, 0xe6), ole(0x2e, 0x37, 0x42),
+                               ole(0x4c, 0xc3, 0xff), ole(0x1f, 0x5f, 0x8a), ole(0x14, 0x3c, 0x58)};
+    static constexpr Look command{ole(0x1a, 0x1f, 0x26), ole(0x9f, 0xdc, 0xff), ole(0x33, 0x3d, 0x4a),
+                                  ole(0x4c, 0xc3, 0xff), ole(0x26, 0x6d, 0x9c), ole(0x14, 0x3c, 0x58)};
+    static constexpr Look dialog{ole(0x23, 0x2a, 0x33), ole(0xe6, 0xec, 0xf2), ole(0x4c, 0xc3, 0xff),
+                                 ole(0x7f, 0xd6, 0xff), ole(0x2a, 0x8f, 0xd0), ole(0x1b, 0x64, 0x96)};
+    const Look &look = role == ButtonRole::Command ? command : role == ButtonRole::Dialog ? dialog : list;
+
     button.setAppearance(quorvel::btXPplus);
     button.setHoverFillStyle(quorvel::hsColumn);
     button.setShowFocus(false);
-    switch (role) {
-    case ButtonRole::Channel:
-    case ButtonRole::SubChannel:
-        button.setBackColor(ole(0x1c, 0x22, 0x29));
-        button.setForeColor(ole(0xd3, 0xdb, 0xe6));
-        button.setBorderColor(ole(0x2e, 0x37, 0x42));
-        button.setEdgeColor(ole(0x4c, 0xc3, 0xff));
-        button.setHoverColor(ole(0x1f, 0x5f, 0x8a));
-        button.setMouseDownColor(ole(0x14, 0x3c, 0x58));
-        break;
-    case ButtonRole::Command:
-        button.setBackColor(ole(0x1a, 0x1f, 0x26));
-        button.setForeColor(ole(0x9f, 0xdc, 0xff));
-        button.setBorderColor(ole(0x33, 0x3d, 0x4a));
-        button.setEdgeColor(ole(0x4c, 0xc3, 0xff));
-        button.setHoverColor(ole(0x26, 0x6d, 0x9c));
-        button.setMouseDownColor(ole(0x14, 0x3c, 0x58));
-        break;
-    case ButtonRole::Dialog:
-        button.setBackColor(ole(0x23, 0x2a, 0x33));
-        button.setForeColor(ole(0xe6, 0xec, 0xf2));
-        button.setBorderColor(ole(0x4c, 0xc3, 0xff));
-        button.setEdgeColor(ole(0x7f, 0xd6, 0xff));
-        button.setHoverColor(ole(0x2a, 0x8f, 0xd0));
-        button.setMouseDownColor(ole(0x1b, 0x64, 0x96));
-        break;
-    }
+    button.setBackColor(look.back);
+    button.setForeColor(look.fore);
+    button.setBorderColor(look.border);
+    button.setEdgeColor(look.edge);
+    button.setHoverColor(look.hover);
+    button.setMouseDownColor(look.down);
 }
 
 } // namespace kestova::skin

@@ -30,6 +30,10 @@ QSize pictureSize(const QString &name);
 // pixel ratio. Rendered pictures are cached.
 QPixmap pixmap(const QString &name, const QSize &size, qreal devicePixelRatio);
 
+// Where a picture of the given height stands centred in an area, its width
+// following its own proportions; empty when there is no such picture.
+QRect centredPicture(const QString &name, const QSize &area, qreal height);
+
 // Paints a picture stretched over a rectangle.
 void paintPicture(QPainter &painter, const QRect &target, const QString &name);
 
