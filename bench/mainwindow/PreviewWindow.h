@@ -6,6 +6,7 @@
 #include "mainwindow/TVscreen.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemLocale.h"
+#include "startup/CatalogueInstall.h"
 #include "startup/ChannelCatalogue.h"
 
 #include <QFile>
@@ -59,7 +60,7 @@ struct PreviewWindow
         const Catalogue catalogue =
             buildCatalogue(recordText(listFile, channels), SystemLocale, screen->catalogueFrame(),
                            [](const QString &t) { return t; });
-        screen->buildChannelButtons(catalogue);
+        installCatalogue(*screen, catalogue);
     }
 
     MemorySettingsStore settings;
