@@ -49,12 +49,18 @@ MpvPlayback::MpvPlayback(MpvEngineConfig config, QObject *parent)
 
 MpvPlayback::~MpvPlayback() = default;
 
-QStringList MpvPlayback::loadArguments(const MediaSourceDecision &decision, const char *mode) const
+QStringList MpvPlayback::loadArguments(const PendingLoad &load, bool withVideo) const
 {
-    QStringList args{QString::fromLatin1(mpvname::LoadFile), decision.target,
-                     QString::fromLatin1(mode)};
-    if (decision.network && m_engine.config().shortNetworkProbe)
-        args << QString::fromLatin1(kShortProbe);
+    QStringList args{QString::fromLatin1(mpvname::LoadFile), load.decision.target,
+                     QString::fromLatin1(load.mode)};
+    // Per-file options share one argument, comma-separated.
+    QStringList options;
+    if (load.decision.network && m_engine.config().shortNetworkProbe)
+        options << QString::fromLatin1(kShortProbe);
+    if (!withVideo)
+        options << QStringLiteral("vid=no");
+    if (!options.isEmpty())
+        args << options.join(QLatin1Char(','));
     return args;
 }
 
@@ -71,7 +77,7 @@ bool MpvPlayback::open(const QString &source)
     m_engine.setProperty(mpvname::Pause, false);
     m_paused = false;
     m_deferredLoads.clear();
-    if (!load(loadArguments(decision, "replace"))) {
+    if (!load({decision, "replace"})) {
         refuse(QStringLiteral("the player could not take the source"));
         return false;
     }
@@ -86,35 +92,27 @@ bool MpvPlayback::append(const QString &source)
     const MediaSourceDecision decision = m_policy.check(source);
     if (!decision.allowed)
         return false;
-    return load(loadArguments(decision, "append"));
+    return load({decision, "append"});
 }
 
-bool MpvPlayback::load(QStringList args)
+bool MpvPlayback::load(PendingLoad load)
 {
     if (!m_engine.ensureStarted())
         return false;
     if (m_engine.rendersVideo() && !m_engine.hasRenderContext()) {
-        m_deferredLoads.push_back(std::move(args));
+        m_deferredLoads.push_back(std::move(load));
         if (!m_renderWait.isActive())
             m_renderWait.start();
         return true;
     }
-    return m_engine.command(args) >= 0;
+    return m_engine.command(loadArguments(load)) >= 0;
 }
 
 void MpvPlayback::flushDeferredLoads(bool withVideo)
 {
     m_renderWait.stop();
-    for (QStringList &args : std::exchange(m_deferredLoads, {})) {
-        if (!withVideo) {
-            // Per-file options share one argument, comma-separated.
-            if (args.size() > 3)
-                args[3] += QStringLiteral(",vid=no");
-            else
-                args << QStringLiteral("vid=no");
-        }
-        m_engine.command(args);
-    }
+    for (const PendingLoad &load : std::exchange(m_deferredLoads, {}))
+        m_engine.command(loadArguments(load, withVideo));
 }
 
 void MpvPlayback::onRenderContextChanged(bool available)

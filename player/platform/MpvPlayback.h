@@ -89,8 +89,14 @@ private:
     // A new entry (active) or none (inactive): nothing loaded or shown yet.
     void resetMedium(bool active);
     void updateActivity();
-    QStringList loadArguments(const MediaSourceDecision &decision, const char *mode) const;
-    bool load(QStringList args);
+    // A source to load, and how: "replace" or "append".
+    struct PendingLoad
+    {
+        MediaSourceDecision decision;
+        const char *mode;
+    };
+    QStringList loadArguments(const PendingLoad &load, bool withVideo = true) const;
+    bool load(PendingLoad load);
     void flushDeferredLoads(bool withVideo);
     void onRenderContextChanged(bool available);
     void restoreVideo();
@@ -119,7 +125,7 @@ private:
 
     // Where video is rendered, loads wait for the video widget's render
     // context: a video chain started without one is dropped for the file.
-    std::vector<QStringList> m_deferredLoads;
+    std::vector<PendingLoad> m_deferredLoads;
     QTimer m_renderWait;
 };
 
