@@ -22,8 +22,7 @@ QStringList sourcesNamed(int count)
     return s;
 }
 
-// Both players, the window and the playback objects over them, with one log.
-class ChannelSwitching : public testing::Test
+class ChannelSwitching : public PlaybackRig
 {
 protected:
     void SetUp() override { ChannelFlags.fill(QString()); }
@@ -31,12 +30,10 @@ protected:
 
     void make(std::uint32_t locale = LocaleChinesePrc)
     {
-        playback = std::make_unique<Playback>(wmp, real, view, messages, statistics,
-                                              LocaleRule{locale, markBig5});
+        makePlayback(locale);
         playback->switcher().setSiteAddress(Site);
     }
     ChannelSwitcher &switcher() { return playback->switcher(); }
-    PlaybackState &state() { return playback->state(); }
 
     void addChannel(int k, const QString &name, const QStringList &sources, const QString &flags)
     {
@@ -44,14 +41,6 @@ protected:
         view.tags[k] = sources.join("@@");
         ChannelFlags[std::size_t(k)] = flags;
     }
-
-    QStringList log;
-    FakeWmpControl wmp{&log};
-    FakeRealControl real{&log};
-    FakePlaybackView view{&log};
-    RecordingStatistics statistics{&log};
-    RecordingMessages messages;
-    std::unique_ptr<Playback> playback;
 };
 
 QStringList resetCalls()

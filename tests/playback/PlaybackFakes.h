@@ -4,9 +4,13 @@
 // log as the player fakes of tests/fakes/FakePlayers.h, so one list shows the
 // order of calls across the window and both players.
 
+#include "fakes/FakePlayers.h"
 #include "platform/MessagePresenter.h"
-#include "playback/PlaybackView.h"
 #include "platform/StatisticsRequest.h"
+#include "playback/Playback.h"
+#include "playback/PlaybackView.h"
+
+#include <gtest/gtest.h>
 
 #include <QStringList>
 #include <QUrl>
@@ -120,5 +124,25 @@ public:
 
 // A stand-in for the GB2312-to-Big5 table that shows what was converted.
 inline QString markBig5(const QString &s) { return "<big5>" + s + "</big5>"; }
+
+// Both players, the window and the playback objects over them, with one log.
+class PlaybackRig : public testing::Test
+{
+protected:
+    void makePlayback(std::uint32_t locale)
+    {
+        playback = std::make_unique<Playback>(wmp, real, view, messages, statistics,
+                                              LocaleRule{locale, markBig5});
+    }
+    PlaybackState &state() { return playback->state(); }
+
+    QStringList log;
+    FakeWmpControl wmp{&log};
+    FakeRealControl real{&log};
+    FakePlaybackView view{&log};
+    RecordingStatistics statistics{&log};
+    RecordingMessages messages;
+    std::unique_ptr<Playback> playback;
+};
 
 } // namespace kestova::test

@@ -13,27 +13,17 @@ using namespace kestova::test;
 
 namespace {
 
-class PlayerEventsFixture : public testing::Test
+class PlayerEventsFixture : public PlaybackRig
 {
 protected:
     void make(std::uint32_t locale = LocaleChinesePrc)
     {
         log.clear();
         messages.shown.clear();
-        playback = std::make_unique<Playback>(wmp, real, view, messages, statistics,
-                                              LocaleRule{locale, markBig5});
+        makePlayback(locale);
         playback->state().CurrentChannelName = QStringLiteral("东方卫视");
     }
     PlayerEvents &events() { return playback->events(); }
-    PlaybackState &state() { return playback->state(); }
-
-    QStringList log;
-    FakeWmpControl wmp{&log};
-    FakeRealControl real{&log};
-    FakePlaybackView view{&log};
-    RecordingStatistics statistics{&log};
-    RecordingMessages messages;
-    std::unique_ptr<Playback> playback;
 };
 
 const QString Channel = QStringLiteral("东方卫视");
